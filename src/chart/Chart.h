@@ -1,0 +1,7 @@
+#pragma once
+#include <QWidget>
+class Chart : public QWidget {
+    Q_OBJECT
+public:
+    explicit Chart(QWidget* parent = nullptr);
+};
