@@ -1,0 +1,26 @@
+#pragma once
+// The plain-text data reader of the open dialog's entries "Format Danych ASCII (*.txt)" and
+// "Dowolny Zbiór (*.*)": numbers with a decimal dot, separated by blanks, tabs or line ends,
+// four to a worksheet row in columns A to D.
+#include "worksheet/formats/SheetBounds.h"
+
+#include <QByteArray>
+#include <string_view>
+
+namespace tallox {
+
+// The longest run of characters read as one number; a longer run goes on as the next number.
+inline constexpr int textDataRunLength = 64;
+
+// Reads four numbers per row from row 1 down; the rest of the line on which a row's fourth
+// number ended is skipped. At the end of the file a missing number reads as 0 (so a last, empty
+// line gives a row of zeros); a run that is not a number leaves its cell empty and reading goes
+// on. Reading stops after row 200 and `truncated` tells whether numbers were left unread.
+// A UTF-8 byte-order mark at the start is skipped. Never fails.
+SheetLoadResult readTextData(const QByteArray& bytes);
+
+// One run of characters as a number with "." as the decimal separator, an optional sign and an
+// optional exponent (E or e); nothing else - no "inf", no hexadecimal, no comma.
+bool readDottedNumber(std::string_view run, double& value);
+
+} // namespace tallox

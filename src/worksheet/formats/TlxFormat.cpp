@@ -1,0 +1,330 @@
+#include "worksheet/formats/TlxFormat.h"
+
+#include "worksheet/formats/TextDecoding.h"
+
+#include <QStringView>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace tallox {
+
+namespace {
+
+constexpr char endLine[] = "end";
+
+// ---- writing -------------------------------------------------------------------------------
+
+void appendNumber(QByteArray& out, double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr - buffer);
+}
+
+bool isLoneSurrogate(QStringView text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text[i - 1].isHighSurrogate();
+    return false;
+}
+
+// The text with every character that a line-based file or an editor would lose spelled as an
+// escape: line breaks, tabs, other control characters, the backslash itself, and a blank at
+// either end (editors trim those).
+QString escapeText(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            out += QLatin1String("\\\\");
+        else if (u == u'\t')
+            out += QLatin1String("\\t");
+        else if (u == u'\n')
+            out += QLatin1String("\\n");
+        else if (u == u'\r')
+            out += QLatin1String("\\r");
+        else if (u == u' ' && (i == 0 || i + 1 == text.size()))
+            out += QLatin1String("\\s");
+        else if (u < 0x20 || u == 0x7F || isLoneSurrogate(text, i))
+            out += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// ---- reading -------------------------------------------------------------------------------
+
+// A line number and what is wrong with it, as the user reads it.
+QString damagedLine(qsizetype line, const QString& what)
+{
+    return QStringLiteral("Plik arkusza jest uszkodzony: wiersz %1 pliku - %2.").arg(line).arg(what);
+}
+
+// A cell coordinate: digits only, 1 or more. Values too large for the sheet (however many
+// digits) are a cell outside it, not damage.
+enum class Coordinate { Bad, Inside, Beyond };
+Coordinate parseCoordinate(QStringView field, int limit, int& value)
+{
+    if (field.isEmpty())
+        return Coordinate::Bad;
+    long long v = 0;
+    for (const QChar c : field) {
+        if (c < u'0' || c > u'9')
+            return Coordinate::Bad;
+        v = std::min(v * 10 + (c.unicode() - u'0'), 1'000'000'000LL);
+    }
+    if (v < 1)
+        return Coordinate::Bad;
+    if (v > limit)
+        return Coordinate::Beyond;
+    value = int(v);
+    return Coordinate::Inside;
+}
+
+bool parseNumber(QStringView field, double& value)
+{
+    if (field.isEmpty() || field.size() > 40)
+        return false;
+    char buffer[48];
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char16_t u = field[i].unicode();
+        if (u > 0x7F)
+            return false;
+        buffer[i] = char(u);
+    }
+    const char* end = buffer + field.size();
+    const auto result = std::from_chars(buffer, end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+// Undoes escapeText; false on an unknown escape or a raw control character.
+bool unescapeText(QStringView field, QString& text)
+{
+    text.clear();
+    text.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field[i];
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+        if (c != u'\\') {
+            text += c;
+            continue;
+        }
+        if (++i >= field.size())
+            return false;
+        switch (field[i].unicode()) {
+        case u'\\': text += u'\\'; break;
+        case u't': text += u'\t'; break;
+        case u'n': text += u'\n'; break;
+        case u'r': text += u'\r'; break;
+        case u's': text += u' '; break;
+        case u'u': {
+            if (i + 4 >= field.size())
+                return false;
+            int code = 0;
+            for (int k = 1; k <= 4; ++k) {
+                const int d = hexDigit(field[i + k]);
+                if (d < 0)
+                    return false;
+                code = code * 16 + d;
+            }
+            text += QChar(char16_t(code));
+            i += 4;
+            break;
+        }
+        default: return false;
+        }
+    }
+    return true;
+}
+
+// The header's version number, or 0 when the line is not a header.
+int headerVersion(QStringView line)
+{
+    const QLatin1String signature(tlxSignature);
+    if (!line.startsWith(signature))
+        return 0;
+    const QStringView number = line.sliced(signature.size());
+    if (number.isEmpty() || number.size() > 6 || number.startsWith(u'0'))
+        return 0;
+    int v = 0;
+    for (const QChar c : number) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        v = v * 10 + (c.unicode() - u'0');
+    }
+    return v;
+}
+
+} // namespace
+
+bool looksLikeTlx(const QByteArray& bytes)
+{
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    return bytes.sliced(start).startsWith(tlxSignature);
+}
+
+QByteArray writeTlx(const SheetCells& sheet)
+{
+    const std::vector<const SheetCell*> grid = cellsByPosition(sheet);
+    QByteArray out;
+    out.reserve(64 + qsizetype(sheet.cells.size()) * 24);
+    out.append(tlxSignature).append(QByteArray::number(tlxVersion)).append("\r\n");
+    for (const SheetCell* cell : grid) {
+        if (!cell)
+            continue;
+        out.append(QByteArray::number(cell->row)).append('\t');
+        out.append(QByteArray::number(cell->col)).append('\t');
+        if (cell->kind == SheetCell::Kind::Number) {
+            out.append("n\t");
+            appendNumber(out, cell->number);
+        } else {
+            out.append("t\t");
+            out.append(escapeText(cell->text).toUtf8());
+        }
+        out.append("\r\n");
+    }
+    out.append(endLine).append("\r\n");
+    return out;
+}
+
+SheetLoadResult readTlx(const QByteArray& bytes)
+{
+    // A failed read hands back no cells at all: the caller keeps its sheet.
+    auto fail = [](const QString& why) {
+        SheetLoadResult failed;
+        failed.error = why;
+        return failed;
+    };
+    SheetLoadResult result;
+    const std::optional<QString> decoded = decodeUtf8Strict(bytes);
+    if (!decoded) {
+        return fail(QStringLiteral("Plik arkusza Tallox jest uszkodzony: nie jest poprawnym tekstem UTF-8."));
+    }
+    const QStringView text(*decoded);
+
+    std::vector<bool> seen(std::size_t(sheetRows) * sheetColumns, false);
+    qsizetype lineNumber = 0;
+    bool ended = false;
+    QString cellText;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype stop = text.indexOf(u'\n', start);
+        const qsizetype next = stop < 0 ? text.size() : stop + 1;
+        if (stop < 0)
+            stop = text.size();
+        QStringView line = text.sliced(start, stop - start);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        start = next;
+        ++lineNumber;
+
+        if (lineNumber == 1) {
+            const int version = headerVersion(line);
+            if (version == 0) {
+                return fail(QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”)."));
+            }
+            if (version > tlxVersion) {
+                return fail(QStringLiteral("Plik zapisano w nowszej wersji formatu Tallox (wersja %1); "
+                                              "ten program czyta wersję %2.")
+                                   .arg(version)
+                                   .arg(tlxVersion));
+            }
+            continue;
+        }
+        if (ended) {
+            if (!line.isEmpty()) {
+                return fail(damagedLine(lineNumber, QStringLiteral("dane po wierszu końcowym „end”")));
+            }
+            continue;
+        }
+        if (line == QLatin1String(endLine)) {
+            ended = true;
+            continue;
+        }
+
+        // row TAB col TAB kind TAB value; escaped texts hold no raw tab, so the split is exact.
+        QStringView fields[4];
+        qsizetype from = 0;
+        int count = 0;
+        for (; count < 4; ++count) {
+            const qsizetype tab = count < 3 ? line.indexOf(u'\t', from) : -1;
+            if (count < 3 && tab < 0)
+                break;
+            fields[count] = line.sliced(from, (tab < 0 ? line.size() : tab) - from);
+            from = tab + 1;
+        }
+        if (count < 4 || fields[3].contains(u'\t')) {
+            return fail(damagedLine(lineNumber, QStringLiteral("oczekiwano czterech pól rozdzielonych tabulatorem")));
+        }
+        int row = 0, col = 0;
+        const Coordinate rowState = parseCoordinate(fields[0], sheetRows, row);
+        const Coordinate colState = parseCoordinate(fields[1], sheetColumns, col);
+        if (rowState == Coordinate::Bad || colState == Coordinate::Bad) {
+            return fail(damagedLine(lineNumber, QStringLiteral("niepoprawny numer wiersza lub kolumny komórki")));
+        }
+
+        SheetCell cell;
+        if (fields[2] == u'n') {
+            cell.kind = SheetCell::Kind::Number;
+            if (!parseNumber(fields[3], cell.number)) {
+                return fail(damagedLine(lineNumber, QStringLiteral("niepoprawna liczba")));
+            }
+        } else if (fields[2] == u't') {
+            cell.kind = SheetCell::Kind::Text;
+            if (!unescapeText(fields[3], cellText)) {
+                return fail(damagedLine(lineNumber, QStringLiteral("niepoprawny zapis tekstu")));
+            }
+            cell.text = cellText;
+        } else {
+            return fail(damagedLine(lineNumber, QStringLiteral("nieznany rodzaj komórki")));
+        }
+
+        if (rowState == Coordinate::Beyond || colState == Coordinate::Beyond) {
+            result.truncated = true;
+            continue;
+        }
+        const std::size_t position = std::size_t(row - 1) * sheetColumns + std::size_t(col - 1);
+        if (seen[position]) {
+            return fail(damagedLine(lineNumber, QStringLiteral("komórka występuje w pliku po raz drugi")));
+        }
+        seen[position] = true;
+        if (cell.kind == SheetCell::Kind::Text && cell.text.isEmpty())
+            continue;  // an empty text is an empty cell
+        cell.row = row;
+        cell.col = col;
+        result.sheet.cells.push_back(std::move(cell));
+    }
+
+    if (lineNumber == 0)
+        return fail(QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”)."));
+    if (!ended) {
+        return fail(QStringLiteral("Plik arkusza jest niekompletny: brak wiersza końcowego „end” "
+                                   "(plik mógł zostać ucięty)."));
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace tallox
