@@ -1,6 +1,41 @@
 #include "worksheet/formats/xls/XlsFile.h"
 
+#include "worksheet/formats/xls/BiffReader.h"
+#include "worksheet/formats/xls/BiffWriter.h"
+#include "worksheet/formats/xls/CompoundFile.h"
+
 namespace tallox::xls {
+
+namespace {
+
+QString compoundErrorText(CompoundError error)
+{
+    switch (error) {
+    case CompoundError::NotCompoundFile:
+        return QStringLiteral("Plik nie jest skoroszytem Excela.");
+    case CompoundError::StreamMissing:
+        return QStringLiteral("Plik nie zawiera skoroszytu Excela.");
+    default:
+        return QStringLiteral("Plik jest uszkodzony lub nie jest skoroszytem Excela.");
+    }
+}
+
+QString biffErrorText(BiffError error)
+{
+    switch (error) {
+    case BiffError::OldVersion:
+        return QStringLiteral("Skoroszyt zapisano w formacie starszym niż Excel 97 - zapisz go ponownie "
+                              "jako skoroszyt Excel 97-2003.");
+    case BiffError::Encrypted:
+        return QStringLiteral("Skoroszyt jest chroniony hasłem - nie można odczytać jego danych.");
+    case BiffError::NoWorksheet:
+        return QStringLiteral("Skoroszyt nie zawiera arkusza z danymi.");
+    default:
+        return QStringLiteral("Plik jest uszkodzony lub nie jest skoroszytem Excela.");
+    }
+}
+
+} // namespace
 
 bool looksLikeXls(const QByteArray& head)
 {
@@ -8,11 +43,22 @@ bool looksLikeXls(const QByteArray& head)
     return head.startsWith(QByteArray::fromRawData(signature, 8));
 }
 
-SheetReadResult readXls(const QByteArray&)
+SheetReadResult readXls(const QByteArray& bytes)
 {
-    return {false, {}, QStringLiteral("Format Excela nie jest jeszcze obsługiwany.")};
+    // Excel 97 and later name the stream "Workbook"; Excel 5 and 95 named it "Book".
+    const CompoundStream stream =
+        readRootStream(bytes, {QStringLiteral("Workbook"), QStringLiteral("Book")});
+    if (stream.error != CompoundError::None)
+        return {false, {}, compoundErrorText(stream.error)};
+    BiffReadResult biff = readWorkbookStream(stream.data);
+    if (biff.error != BiffError::None)
+        return {false, {}, biffErrorText(biff.error)};
+    return {true, std::move(biff.sheet), {}};
 }
 
-QByteArray writeXls(const SheetCells&) { return {}; }
+QByteArray writeXls(const SheetCells& sheet)
+{
+    return writeSingleStreamFile(QStringLiteral("Workbook"), writeWorkbookStream(sheet));
+}
 
 } // namespace tallox::xls

@@ -13,7 +13,11 @@ bool looksLikeXls(const QByteArray& head);
 // (booleans and errors as texts). A damaged file gives ok = false and a Polish reason.
 SheetReadResult readXls(const QByteArray& bytes);
 
-// A complete workbook with one worksheet holding the cells.
+// A complete workbook with one worksheet holding the cells. Numbers are stored bit for bit; a
+// number that is not finite is stored as the text "#NUM!"; a text longer than `maxTextLength`
+// UTF-16 units (the most a cell of Excel holds) is cut there.
 QByteArray writeXls(const SheetCells& sheet);
+
+inline constexpr int maxTextLength = 32767;
 
 } // namespace tallox::xls

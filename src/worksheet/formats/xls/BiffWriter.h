@@ -1,0 +1,12 @@
+#pragma once
+// The BIFF8 workbook stream of a workbook with one worksheet: every number as an exact double,
+// every text through the shared string table, all cells in the General format.
+#include "worksheet/formats/SheetCells.h"
+
+#include <QByteArray>
+
+namespace tallox::xls {
+
+QByteArray writeWorkbookStream(const SheetCells& sheet);
+
+} // namespace tallox::xls

@@ -1,0 +1,64 @@
+#pragma once
+// Shared helpers of the .xls tests: files, expected cells, and comparing sheets exactly.
+#include "worksheet/formats/SheetCells.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <bit>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace tallox::xls::testing {
+
+inline QString referenceDir() { return QStringLiteral(TALLOX_SHARED_DIR "/reference/xls"); }
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// A cell as compared in tests: numbers by their bits (so -0.0 differs from 0.0), texts exactly.
+struct CellValue {
+    SheetCell::Kind kind;
+    std::uint64_t bits = 0;
+    QString text;
+    bool operator==(const CellValue&) const = default;
+};
+
+using CellMap = std::map<std::pair<int, int>, CellValue>;
+
+inline CellValue valueOf(const SheetCell& c)
+{
+    if (c.kind == SheetCell::Kind::Number)
+        return {c.kind, std::bit_cast<std::uint64_t>(c.number), {}};
+    return {c.kind, 0, c.text};
+}
+
+// Cells by position; a position given twice counts as a failure of the reader.
+inline CellMap cellMap(const SheetCells& sheet, int* duplicates = nullptr)
+{
+    CellMap map;
+    int twice = 0;
+    for (const SheetCell& c : sheet.cells)
+        if (!map.emplace(std::pair{c.row, c.col}, valueOf(c)).second)
+            ++twice;
+    if (duplicates)
+        *duplicates = twice;
+    return map;
+}
+
+inline std::string describe(const CellValue& v)
+{
+    if (v.kind == SheetCell::Kind::Number)
+        return "N " + std::to_string(std::bit_cast<double>(v.bits));
+    return "T " + v.text.left(60).toStdString();
+}
+
+} // namespace tallox::xls::testing
