@@ -3,6 +3,8 @@
 #include "worksheet/formats/TextDecoding.h"
 #include "worksheet/formats/TlxFormat.h"
 
+#include <cmath>
+
 namespace tallox {
 
 namespace {
@@ -24,6 +26,15 @@ bool readsAsNumber(const QLocale& locale, QStringView field, double* value = nul
     if (ok && value)
         *value = v;
     return ok;
+}
+
+// The shortest text that reads back to the same double. The locale drops the sign of a negative
+// zero (a reading that rounded to zero from below), which the sheet keeps.
+QString numberText(const QLocale& locale, double value)
+{
+    if (value == 0.0 && std::signbit(value))
+        return locale.negativeSign() + locale.zeroDigit();
+    return locale.toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
 bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
@@ -70,7 +81,7 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
             if (!cell)
                 continue;
             if (cell->kind == SheetCell::Kind::Number) {
-                out += plain.toString(cell->number, 'g', QLocale::FloatingPointShortest);
+                out += numberText(plain, cell->number);
             } else if (needsQuotes(plain, cell->text, row == 1 && col == 1)) {
                 out += u'"';
                 out += QString(cell->text).replace(QLatin1String("\""), QLatin1String("\"\""));
