@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QMenu>
 #include <QPalette>
 #include <algorithm>
@@ -44,7 +45,11 @@ Chart::Chart(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>())
     d->plot->setObjectName(QStringLiteral("plot"));
     d->plot->setGeometry(rect());
     d->plot->installEventFilter(this);
-    d->plot->setLocale(QLocale());
+    // Tick labels in the user's number format (a decimal comma under Polish settings), without
+    // thousands separators, which read like extra decimal marks on an axis.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    d->plot->setLocale(locale);
     d->plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     d->plot->axisRect()->setRangeDrag(Qt::Horizontal | Qt::Vertical);
     d->plot->axisRect()->setRangeZoom(Qt::Horizontal | Qt::Vertical);
@@ -117,9 +122,11 @@ Chart::Chart(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>())
 
 Chart::~Chart()
 {
-    // The layers point into our series and texts: take them off the plot before those go.
+    // The layers point into our series and texts, and the plot's signals reach into d: take them
+    // all down while d is still whole.
     delete d->textLayer;
     delete d->seriesLayer;
+    delete d->plot;
 }
 
 ChartSeries& Chart::series(int position)

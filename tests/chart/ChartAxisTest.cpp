@@ -64,6 +64,19 @@ TEST(ChartAxis, FixedRangeHoldsWhateverTheDataAndBackToAutomatic)
     left.setAutomatic(true);
     EXPECT_LT(left.minimum(), -50);
     EXPECT_GT(left.maximum(), 100);
+
+    // A range of no width, or one given upside down, still shows its values.
+    chart.resize(640, 480);
+    chart.show();
+    left.setMinMax(5, 5);
+    chart.replotNow();
+    const QRect area = chart.plotArea();
+    EXPECT_EQ(left.minimum(), 5);
+    EXPECT_NEAR(chart.pixelOf(0, 5).y(), area.center().y(), 2);
+    left.setMinMax(10, 0);
+    chart.replotNow();
+    EXPECT_NEAR(chart.pixelOf(0, 10).y(), area.top(), 2);
+    EXPECT_NEAR(chart.pixelOf(0, 0).y(), area.bottom(), 2);
 }
 
 TEST(ChartAxis, OneBoundSetByHandFreezesTheOtherAsShown)
