@@ -10,14 +10,16 @@ namespace tallox::stats {
 enum class ColumnSetNoticeKind {
     Empty,          // nothing but blanks was typed
     WrongCharacter, // a character other than a letter, "," or "-" (dropped; parsing goes on)
-    Unparsable,     // the expression could not be understood (always the last notice of a failure)
+    Unparsable,     // the expression could not be understood (the last notice of every failure;
+                    // the series run then stops)
 };
 
 struct ColumnSetParse {
     bool ok = false;                          // the whole expression was understood
     std::string editText;                     // what the edit shows afterwards: blanks removed,
                                               // a-z upper-cased (unchanged when only blanks)
-    std::vector<int> columns;                 // marked columns 1..26, ascending
+    std::vector<int> columns;                 // marked columns 1..26, ascending; empty
+                                              // when the expression was not understood
     std::vector<ColumnSetNoticeKind> notices; // in the order the boxes are shown
 };
 

@@ -69,14 +69,5 @@ TEST(ColumnSet, BackwardRangeMarksNothingButSucceeds)
     EXPECT_EQ(parseColumnSet("c-e,z").columns, (Columns{3, 4, 5, 26}));
 }
 
-TEST(ColumnSet, MessageTexts)
-{
-    EXPECT_EQ(columnSetMessage(K::Empty).text, "Tylko bez żartów !");
-    EXPECT_EQ(columnSetMessage(K::WrongCharacter).text, "Źle wprowadzone nazwy, lub zakresy kolumn!");
-    EXPECT_EQ(columnSetMessage(K::Unparsable).text,
-              "Nieudało określić się prawidłowego zakresu kolumn!");
-    EXPECT_EQ(columnSetMessage(K::Unparsable).caption, "Błąd średniej ważonej z serii!");
-}
-
 } // namespace
 } // namespace tallox::stats

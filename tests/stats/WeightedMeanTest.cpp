@@ -107,16 +107,6 @@ TEST(WeightedMean, SingleValueHasNoReducedChiSquared)
     EXPECT_FALSE(out.result->reducedChiSquared);
 }
 
-TEST(WeightedMean, MessageTexts)
-{
-    EXPECT_EQ(weightedMeanMessage(K::NoData).text,
-              "Brak danych w kolumnie! Lub niepoprawny format numeryczny!");
-    EXPECT_EQ(weightedMeanMessage(K::ZeroValue).text, "Zerowa wartosc danych ");
-    EXPECT_EQ(weightedMeanMessage(K::ZeroValue).caption, "Ostrzezenie Średniej Ważonej!");
-    EXPECT_EQ(weightedMeanMessage(K::BadUncertainty).text, "Niepoprawny format numerycznych danej");
-    EXPECT_EQ(weightedMeanMessage(K::IncompletePair).caption, "Błąd Średniej Ważonej!");
-}
-
 TEST(SeriesWeightedMean, WorkedExampleAndSeriesWithoutScatter)
 {
     // Means 10 and 12 with mean deviations 1 and 2: W = 1.25, m = 10.4, s = sqrt(0.8), C = 0.8.
