@@ -67,7 +67,9 @@ public:
     void setCanvasTextColor(const QColor& color);
     int canvasTextCount() const;
 
-    // The program's "repaint": removes all canvas text and redraws the chart. Hides QWidget::repaint.
+    // The program's "repaint": removes all canvas text and redraws the chart with the coming
+    // (deferred) replot, so text written right after it in the same handler shows. Hides
+    // QWidget::repaint on purpose.
     void repaint();
     // Draws the present state at once (a pending deferred replot is then not needed any more).
     void replotNow();
