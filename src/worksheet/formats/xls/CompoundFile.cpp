@@ -40,9 +40,9 @@ public:
 
     CompoundStream read(const QStringList& names)
     {
-        if (file_.size() < headerSize || !file_.startsWith(QByteArray::fromRawData(signature, 8)))
+        if (!file_.startsWith(QByteArray::fromRawData(signature, 8)))
             return {CompoundError::NotCompoundFile, {}};
-        if (!readHeader() || !readFat() || !readDirectory())
+        if (file_.size() < headerSize || !readHeader() || !readFat() || !readDirectory())
             return {CompoundError::Damaged, {}};
 
         const std::optional<std::uint32_t> found = findRootStream(names);

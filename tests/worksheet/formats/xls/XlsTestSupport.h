@@ -2,6 +2,8 @@
 // Shared helpers of the .xls tests: files, expected cells, and comparing sheets exactly.
 #include "worksheet/formats/SheetCells.h"
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -59,6 +61,30 @@ inline std::string describe(const CellValue& v)
     if (v.kind == SheetCell::Kind::Number)
         return "N " + std::to_string(std::bit_cast<double>(v.bits));
     return "T " + v.text.left(60).toStdString();
+}
+
+} // namespace tallox::xls::testing
+
+namespace tallox::xls::testing {
+
+// What any successful load must look like: cells inside the 200 × 26 sheet, each position once,
+// no empty texts. A refusal must give a reason.
+inline ::testing::AssertionResult loadedConsistently(const SheetReadResult& r)
+{
+    if (!r.ok)
+        return r.error.isEmpty() ? ::testing::AssertionFailure() << "refused without a reason"
+                                 : ::testing::AssertionSuccess();
+    int duplicates = 0;
+    cellMap(r.sheet, &duplicates);
+    if (duplicates)
+        return ::testing::AssertionFailure() << duplicates << " cells given twice";
+    for (const SheetCell& c : r.sheet.cells) {
+        if (c.row < 1 || c.row > 200 || c.col < 1 || c.col > 26)
+            return ::testing::AssertionFailure() << "cell outside the sheet: " << c.row << "," << c.col;
+        if (c.kind == SheetCell::Kind::Text && c.text.isEmpty())
+            return ::testing::AssertionFailure() << "empty text cell at " << c.row << "," << c.col;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace tallox::xls::testing
