@@ -12,7 +12,7 @@ TALLOX_PACKAGES=(
   libqcustomplot-dev libqcustomplot2.1-qt6
   qt6-translations-l10n fonts-dejavu-core tango-icon-theme
   libgtest-dev libbenchmark-dev libfreexl-dev
-  xvfb xauth x11-apps
+  xvfb xauth x11-apps imagemagick
 )
 
 tallox_missing_packages() {

@@ -2,8 +2,10 @@
 
 #include "common/Messages.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <clocale>
 #include <exception>
@@ -14,7 +16,19 @@ TalloxApplication::TalloxApplication(int& argc, char** argv) : QApplication(argc
     // written and read locale-free, so LC_NUMERIC goes back to "C".
     std::setlocale(LC_NUMERIC, "C");
     setApplicationName(QStringLiteral("Tallox"));
-    setApplicationDisplayName(QString());
+
+    // Icons the desktop's theme lacks come from Tango, installed with the program.
+    // Some platforms (the offscreen one among them) do not look in the system's icon folders.
+    QStringList iconFolders = QIcon::themeSearchPaths();
+    for (const QString& folder : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+             QStandardPaths::LocateDirectory))
+        if (!iconFolders.contains(folder))
+            iconFolders << folder;
+    QIcon::setThemeSearchPaths(iconFolders);
+    QIcon::setFallbackThemeName(QStringLiteral("Tango"));
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Tango"));
 
     // Qt's own texts (standard dialogs, edit fields' context menus) in Polish.
     auto* translator = new QTranslator(this);

@@ -2,10 +2,10 @@
 // The plain-text data reader of the open dialog's entries "Format Danych ASCII (*.txt)" and
 // "Dowolny Zbiór (*.*)": numbers with a decimal dot, separated by blanks, tabs or line ends,
 // four to a worksheet row in columns A to D.
+#include "worksheet/formats/NumberText.h"
 #include "worksheet/formats/SheetBounds.h"
 
 #include <QByteArray>
-#include <string_view>
 
 namespace tallox {
 
@@ -18,9 +18,5 @@ inline constexpr int textDataRunLength = 64;
 // on. Reading stops after row 200 and `truncated` tells whether numbers were left unread.
 // A UTF-8 byte-order mark at the start is skipped. Never fails.
 SheetLoadResult readTextData(const QByteArray& bytes);
-
-// One run of characters as a number with "." as the decimal separator, an optional sign and an
-// optional exponent (E or e); nothing else - no "inf", no hexadecimal, no comma.
-bool readDottedNumber(std::string_view run, double& value);
 
 } // namespace tallox

@@ -1,40 +1,21 @@
 #include "worksheet/formats/TsvFormat.h"
 
+#include "worksheet/formats/NumberText.h"
 #include "worksheet/formats/TextDecoding.h"
 #include "worksheet/formats/TlxFormat.h"
-
-#include <cmath>
 
 namespace tallox {
 
 namespace {
 
-// The locale as the file uses it: no digit grouping either way, so "1 000" or "1,000" stays a
-// text rather than silently becoming a thousand.
-QLocale fileLocale(const QLocale& locale)
-{
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return plain;
-}
-
 // The one rule, shared by the reader and the writer, of what an unquoted field means.
 bool readsAsNumber(const QLocale& locale, QStringView field, double* value = nullptr)
 {
-    bool ok = false;
-    const double v = locale.toDouble(field, &ok);
+    double v = 0.0;
+    const bool ok = readLocaleNumber(field, locale, v);
     if (ok && value)
         *value = v;
     return ok;
-}
-
-// The shortest text that reads back to the same double. The locale drops the sign of a negative
-// zero (a reading that rounded to zero from below), which the sheet keeps.
-QString numberText(const QLocale& locale, double value)
-{
-    if (value == 0.0 && std::signbit(value))
-        return locale.negativeSign() + locale.zeroDigit();
-    return locale.toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
 bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
@@ -57,7 +38,6 @@ bool needsQuotes(const QLocale& locale, const QString& text, bool firstCell)
 
 QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
 {
-    const QLocale plain = fileLocale(locale);
     const std::vector<const SheetCell*> grid = cellsByPosition(sheet);
     auto at = [&](int row, int col) { return grid[std::size_t(row - 1) * sheetColumns + std::size_t(col - 1)]; };
 
@@ -81,8 +61,8 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
             if (!cell)
                 continue;
             if (cell->kind == SheetCell::Kind::Number) {
-                out += numberText(plain, cell->number);
-            } else if (needsQuotes(plain, cell->text, row == 1 && col == 1)) {
+                out += shortestNumberText(cell->number, locale);
+            } else if (needsQuotes(locale, cell->text, row == 1 && col == 1)) {
                 out += u'"';
                 out += QString(cell->text).replace(QLatin1String("\""), QLatin1String("\"\""));
                 out += u'"';
@@ -98,13 +78,12 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
 SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale)
 {
     SheetLoadResult result;
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-    if (!utf16 && bytes.contains('\0')) {
+    const QString decoded = decodeDataText(bytes);
+    // No text file holds a NUL character; a file that does is an image, a program, an archive.
+    if (decoded.contains(QChar(u'\0'))) {
         result.error = QStringLiteral("Plik nie jest plikiem danych tekstowych (zawiera dane binarne).");
         return result;
     }
-    const QLocale plain = fileLocale(locale);
-    const QString decoded = decodeDataText(bytes);
     const QStringView text(decoded);
     const qsizetype n = text.size();
 
@@ -151,7 +130,7 @@ SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale)
                 SheetCell cell;
                 cell.row = row;
                 cell.col = col;
-                if (!quoted && readsAsNumber(plain, field, &cell.number)) {
+                if (!quoted && readsAsNumber(locale, field, &cell.number)) {
                     cell.kind = SheetCell::Kind::Number;
                 } else {
                     cell.kind = SheetCell::Kind::Text;

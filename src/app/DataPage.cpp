@@ -1,0 +1,75 @@
+#include "app/DataPage.h"
+
+#include "common/WidgetHelpers.h"
+#include "worksheet/TF1Book.h"
+
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+namespace {
+// The page as laid out: the worksheet panel keeps these margins when the window is resized.
+constexpr int kPanelLeft = 8, kPanelTop = 96, kPanelRightMargin = 8, kPanelBottomMargin = 8;
+constexpr int kButtonTop = 64, kButtonWidth = 113, kButtonHeight = 27;
+// The page's width in the main window's initial size; a button anchored to the right edge keeps
+// the distance it has there.
+constexpr int kDesignPageWidth = 956;
+} // namespace
+
+DataPage::DataPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Dane_TabSheet"));
+
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setPixelSize(28);
+    title.setBold(true);
+    tallox::addShadowTitle(this, QStringLiteral("Dane Eksperymentalne"), title, QColor(0, 128, 128),
+                           8, 12);
+
+    auto makeButton = [this](const char* name, const QString& text, int left) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
+        return button;
+    };
+    LoadData_Button = makeButton("LoadData_Button", QStringLiteral("Ładuj Dane"), 8);
+    NewDane_Button = makeButton("NewDane_Button", QStringLiteral("Nowe Dane"), 125);
+    SaveData_Button = makeButton("SaveData_Button", QStringLiteral("Zachowaj Dane"), 242);
+    LoadProjects_Button = makeButton("LoadProjects_Button", QStringLiteral("Otwórz Analizy"), 359);
+    ZachowajAnalizy_Button =
+        makeButton("ZachowajAnalizy_Button", QStringLiteral("Zachowaj Analizy"), 476);
+    NewProject_Button = makeButton("NewProject_Button", QStringLiteral("Nowe Analizy"), 593);
+    for (QPushButton* button : {LoadProjects_Button, ZachowajAnalizy_Button, NewProject_Button}) {
+        button->setEnabled(false);
+        button->hide();
+    }
+    const QString newDataHint = QStringLiteral("Usuniecie danych z arkusza i edycja nowych danych");
+    NewDane_Button->setToolTip(newDataHint);
+    NewDane_Button->setStatusTip(newDataHint);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(kPanelLeft, kPanelTop, 926, 472);
+    F1Book1 = new TF1Book(Panel1);
+    F1Book1->setObjectName(QStringLiteral("F1Book1"));
+    auto* layout = new QVBoxLayout(Panel1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(F1Book1);
+}
+
+void DataPage::placeSaveButton(int left)
+{
+    SaveData_Button->move(left, kButtonTop);
+    saveButtonRightGap_ = kDesignPageWidth - left;
+}
+
+void DataPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize size = event->size();
+    Panel1->setGeometry(kPanelLeft, kPanelTop,
+                        std::max(0, size.width() - kPanelLeft - kPanelRightMargin),
+                        std::max(0, size.height() - kPanelTop - kPanelBottomMargin));
+    if (saveButtonRightGap_ >= 0)
+        SaveData_Button->move(std::max(0, size.width() - saveButtonRightGap_), kButtonTop);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The "Dane" page: the title, the data buttons and the worksheet.
+#include <QWidget>
+
+class QPushButton;
+class TF1Book;
+
+class DataPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit DataPage(QWidget* parent = nullptr);
+
+    QPushButton* LoadData_Button = nullptr;
+    QPushButton* NewDane_Button = nullptr;
+    QPushButton* SaveData_Button = nullptr;
+    QPushButton* LoadProjects_Button = nullptr;
+    QPushButton* ZachowajAnalizy_Button = nullptr;
+    QPushButton* NewProject_Button = nullptr;
+    QWidget* Panel1 = nullptr;
+    TF1Book* F1Book1 = nullptr;
+
+    // Moves a button that keeps its distance to the page's right edge from then on.
+    void placeSaveButton(int left);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int saveButtonRightGap_ = -1;
+};

@@ -1,0 +1,302 @@
+#include "app/TForm1.h"
+
+#include "app/DataPage.h"
+#include "app/OtherForms.h"
+#include "app/TForm12.h"
+#include "app/TForm13.h"
+#include "app/TForm2.h"
+#include "app/TextFileDialog.h"
+#include "chart/Chart.h"
+#include "common/Dialogs.h"
+#include "common/Links.h"
+#include "common/Messages.h"
+#include "common/PanelStatusBar.h"
+#include "common/TextFile.h"
+#include "worksheet/ColumnTable.h"
+#include "worksheet/TF1Book.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace tallox;
+
+namespace {
+// Every result label of the analysis pages: emptied at start, whichever pages exist.
+const char* const kResultLabels[] = {
+    "Wynik_AnalizowanaKolumna_PL_Label", "Wynik_LiczbaDanych_PL_Label",
+    "Wynik_WartoscSrednia_PL_Label", "Wynik_OdchylenieStandardowe_PL_Label",
+    "Wynik_WartoscTStudenta_PL_Label", "Wynik_DokladnoscPomiarowa_PL_Label",
+    "Wynik_LiczbaPomiarow_PL_Label", "Wynik_AnalizowanaKolumna_WSS_Label",
+    "Wynik_LiczbaDanych_WSS_Label", "Wynik_WartoscSrednia_WSS_Label",
+    "Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label",
+    "Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label", "Wyniki_AnalizowanaKolumna_WSW_Label",
+    "Wyniki_NiepewnosciKolumna_WSW_Label", "Wyniki_LiczbaDanych_WSW_Label",
+    "Wyniki_WartoscSredniaWazona_WSW_Label", "Wyniki_OdchylenieSredniejWazonej_WSW_Label",
+    "Wyniki_WartosciCHi2_WSW_Label", "Wyniki_AnalizowanaKolumna_WSWZS_Label",
+    "Wyniki_WartoscSredniaWazona_WSWZS_Label", "Wyniki_OdchylenieSredniejWazonej_WSWZS_Label",
+    "Wyniki_WartosciCHi2_WSWZS_Label", "Ostatnie_Analizy_Regresji_Label",
+    "Wspolczynnik_kierunkowy_a_Wynik_Label", "Wspolczynnik_przeciecia_b_Wynik_Label",
+    "Odchylenie_standardowe_wspolczynnika_a_Wynik_Label",
+    "Odchylenie_standardowe_wspolczynnika_b_Wynik_Label", "Wspolczynnik_korelacji_r_Wynik_Label",
+    "Wartosc_testu_Chi2_Wynik_Label", "WspolczynnikApoLinearyzacji_Label",
+    "WspolczynnikBpoLinearyzacji_Label", "WspolczynnikSapoLinearyzacji_Label",
+    "WspolczynnikSbpoLinearyzacji_Label", "WspolczynnikRpoLinearyzacji_Label",
+    "WspolczynnikChi2poLinearyzacji_Label",
+};
+
+// The chart takes the page's width less the column of figure inputs on its right.
+constexpr int kFigureInputsWidth = 280;
+} // namespace
+
+TForm1::TForm1(Edition edition, QWidget* parent)
+    : QMainWindow(parent), edition_(edition), columnTable_(std::make_unique<ColumnTable>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("  Tallox PL 2.0 beta"));
+    setGeometry(31, 31, 958, 699);
+
+    buildPages();
+    buildMenus();
+    buildToolBar();
+    buildPopupMenus();
+    connectCommands();
+    FormCreate();
+
+    // The other forms, in their order of creation; the main window exists and has read the
+    // folders they need.
+    Form2 = new TForm2(*this, this);
+    Form3 = new TForm3(ProgramFolder, this);
+    Form4 = new TForm4(ProgramFolder, this);
+    Form6 = new TForm6(this);
+    Form7 = new TForm7(this);
+    Form8 = new TForm8(this);
+    Form9 = new TForm9(this);
+    Form12 = new TForm12(*this, this);
+    Form13 = new TForm13(this);
+    Form14 = new TForm14(this);
+    Form15 = new TForm15(this);
+}
+
+TForm1::~TForm1() = default;
+
+ColumnTable& TForm1::columnTable() { return *columnTable_; }
+
+QPrinter& TForm1::printer()
+{
+    if (!printer_) {
+        // Made on first use: asking the print system for its printers costs start-up time.
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageOrientation(QPageLayout::Landscape);
+    }
+    return *printer_;
+}
+
+QAction* TForm1::action(const QString& name) const { return findChild<QAction*>(name); }
+
+void TForm1::buildPages()
+{
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+
+    // The hint line: under the tool bar, from 210 px to the right edge.
+    auto* hintRow = new QHBoxLayout;
+    hintRow->setContentsMargins(210, 0, 4, 0);
+    StatusBar2 = new QLabel(central);
+    StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
+    StatusBar2->setTextFormat(Qt::PlainText);
+    StatusBar2->setMinimumWidth(200);
+    StatusBar2->resize(736, StatusBar2->sizeHint().height());
+    StatusBar2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar2->setAutoFillBackground(true);
+    StatusBar2->setBackgroundRole(QPalette::ToolTipBase);
+    StatusBar2->setForegroundRole(QPalette::ToolTipText);
+    StatusBar2->setContentsMargins(4, 1, 4, 1);
+    hintRow->addWidget(StatusBar2, 1);
+    column->addLayout(hintRow);
+
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->installEventFilter(this);
+    column->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+
+    Dane_TabSheet = new DataPage;
+    F1Book1 = Dane_TabSheet->F1Book1;
+    PageControl1->addTab(Dane_TabSheet, QStringLiteral("Dane"));
+
+    Wykresy_TabSheet = new QWidget;
+    Wykresy_TabSheet->setObjectName(QStringLiteral("Wykresy_TabSheet"));
+    Wykresy_TabSheet->installEventFilter(this);
+    Chart1 = new Chart(Wykresy_TabSheet);
+    PageControl1->addTab(Wykresy_TabSheet, QStringLiteral("Wykresy"));
+
+    Analizy_TabSheet = new QWidget;
+    Analizy_TabSheet->setObjectName(QStringLiteral("Analizy_TabSheet"));
+    PageControl1->addTab(Analizy_TabSheet, QStringLiteral("Analizy"));
+
+    MainOptions_TabSheet = new QWidget;
+    MainOptions_TabSheet->setObjectName(QStringLiteral("MainOptions_TabSheet"));
+    PageControl1->addTab(MainOptions_TabSheet, QStringLiteral("Opcje i ustawienia programu"));
+
+    StatusBar1 = new PanelStatusBar({{400, Qt::AlignHCenter}, {130, Qt::AlignHCenter},
+                                     {446, Qt::AlignLeft}},
+                                    this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(StatusBar1);
+}
+
+void TForm1::FormCreate()
+{
+    // 1. The program's folder is where it was started.
+    ProgramFolder = QDir::currentPath();
+    // 2. Hints go to the hint line: see event().
+    // 3. The settings file.
+    readSettingsFile();
+    // 4. Recent-list menus start empty; they are filled as users are opened.
+    for (const char* menu : {"ListaUsers_PopUp", "ListaUsersAnalysis_PopUp", "ListaUsersData_PopUp"})
+        for (int i = 1; i <= 9; ++i)
+            if (QAction* item = action(QStringLiteral("%1_N%2").arg(QLatin1String(menu)).arg(i)))
+                item->setVisible(false);
+    // 9. Result labels are empty until an analysis runs.
+    clearResultLabels();
+    // 10. No figure yet: every series of the chart empty and switched off.
+    for (int i = 0; i < Chart::seriesCount; ++i) {
+        Chart1->series(i).clear();
+        Chart1->series(i).setActive(false);
+    }
+    // 11. What this edition offers.
+    applyEdition();
+    // 12. The printer prints landscape: see printer().
+    // 13. One sheet, headings not editable.
+    F1Book1->setShowTabs(0);
+    F1Book1->setAllowEditHeaders(false);
+    // 14. The sheet layout.
+    Kolorowanie_Kolumn(*F1Book1);
+}
+
+void TForm1::readSettingsFile()
+{
+    const QString path = ProgramFolder + QStringLiteral("/tallox2.ini");
+    if (!QFile::exists(path)) {
+        // First run in this folder: the users' home is the program's folder. A folder where the
+        // file cannot be written is no reason to stop.
+        writeTextLines(path, {QDir::toNativeSeparators(ProgramFolder)});
+        UsersHomeFolder = ProgramFolder;
+        return;
+    }
+    const QStringList lines = readTextLines(path);
+    UsersHomeFolder = lines.isEmpty() ? QString() : QDir::fromNativeSeparators(lines.first());
+}
+
+void TForm1::clearResultLabels()
+{
+    for (const char* name : kResultLabels)
+        if (auto* label = findChild<QLabel*>(QLatin1String(name)))
+            label->clear();
+    if (auto* label = findChild<QLabel*>(QStringLiteral("InfoTransformacja2_Label")))
+        label->hide();
+}
+
+void TForm1::applyEdition()
+{
+    if (edition_ != Edition::Home)
+        return;
+    action(QStringLiteral("OpenUsers_ToolButton"))->setVisible(false);
+    action(QStringLiteral("LodaHomePro_ToolButton"))->setVisible(true);
+    action(QStringLiteral("LoadData_ToolButton"))->setVisible(false);
+    action(QStringLiteral("LoadProjects_ToolButton"))->setVisible(false);
+    for (const char* name : {"UserID_MainMenu", "NoweAnalizy_MainMenu", "LoadAnalizy_MainMenu",
+                             "SaveAnalizy_MainMenu"})
+        action(QLatin1String(name))->setVisible(false);
+    Dane_TabSheet->NewDane_Button->move(125, Dane_TabSheet->NewDane_Button->y());
+    Dane_TabSheet->placeSaveButton(275);
+    setWindowTitle(windowTitle() + QStringLiteral("  Home Edition"));
+}
+
+void TForm1::realignToolBar()
+{
+    ToolBar1->adjustSize();
+    ToolBar1->update();
+}
+
+void TForm1::FormResize()
+{
+    Chart1->resize(std::max(0, PageControl1->width() - kFigureInputsWidth), Chart1->height());
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // The hint of the control under the mouse goes to the hint line, not to the status bar,
+    // whose panels hold the data file and the user.
+    if (event->type() == QEvent::StatusTip) {
+        StatusBar2->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == PageControl1)
+            FormResize();
+        else if (watched == Wykresy_TabSheet)
+            Chart1->resize(Chart1->width(), static_cast<QResizeEvent*>(event)->size().height());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::NewDane_ButtonClick()
+{
+    const MessageAnswer answer = showMessage(
+        {MessageIcon::Question, kConfirmCaption,
+         QStringLiteral("Uwaga opcja usuwa bezpowrotnie wszystkie dane z Arkusza oraz wszystkie "
+                        "wykresy ! Analizy pozostaja nienaruszone !                       Usunac ?"),
+         MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes)
+        return;
+    F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), 1);
+    StatusBar1->setPanelText(0, QString());
+    Kolorowanie_Kolumn(*F1Book1);
+}
+
+void TForm1::UsuWszystko1Click()
+{
+    F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), 1);
+    Kolorowanie_Kolumn(*F1Book1);
+}
+
+void TForm1::ZaznaczWszystko1Click()
+{
+    F1Book1->setSelStartRow(1);
+    F1Book1->setSelStartCol(1);
+    F1Book1->setSelEndCol(F1Book1->MaxCol());
+    F1Book1->setSelEndRow(F1Book1->MaxRow());
+    F1Book1->setFocus();
+}
+
+void TForm1::UstawieniaWydruku1Click() { runPrinterSetupDialog(printer()); }
+
+void TForm1::Koniec1Click() { close(); }
+
+void TForm1::Pss1Click() { execModal(*Form2); }
+
+void TForm1::Info1Click() { execModal(*Form4); }
+
+void TForm1::Historia1Click() { execModal(*Form3); }
+
+void TForm1::StronaDomowaPracowni1Click() { openExternal(links::kLaboratoryPage); }

@@ -1,0 +1,112 @@
+#pragma once
+// The main window: the pages "Dane", "Wykresy", "Analizy" and "Opcje i ustawienia programu", the
+// menus, the tool bar, the hint line and the status bar, and the state every page shares.
+#include "app/Edition.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QTabWidget;
+class QToolBar;
+class ColumnTable;
+class DataPage;
+class TF1Book;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm12;
+class TForm13;
+class TForm14;
+class TForm15;
+namespace tallox {
+class Chart;
+class PanelStatusBar;
+}
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Edition edition = defaultEdition(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Edition edition() const { return edition_; }
+
+    // Folders: the program's (the current folder at start) and the users' home folder.
+    QString ProgramFolder, UsersHomeFolder;
+
+    TF1Book* F1Book1 = nullptr;
+    tallox::Chart* Chart1 = nullptr;
+    tallox::PanelStatusBar* StatusBar1 = nullptr;  // 0 data file, 1 user, 2 user's folder
+    QLabel* StatusBar2 = nullptr;                  // the hint line
+    QTabWidget* PageControl1 = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    DataPage* Dane_TabSheet = nullptr;
+    QWidget* Wykresy_TabSheet = nullptr;
+    QWidget* Analizy_TabSheet = nullptr;
+    QWidget* MainOptions_TabSheet = nullptr;
+    QMenu* PopUpMenu_Wejsc = nullptr;
+    QMenu* PopupMenu_Wykresu = nullptr;
+
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+    TForm6* Form6 = nullptr;
+    TForm7* Form7 = nullptr;
+    TForm8* Form8 = nullptr;
+    TForm9* Form9 = nullptr;
+    TForm12* Form12 = nullptr;
+    TForm13* Form13 = nullptr;
+    TForm14* Form14 = nullptr;
+    TForm15* Form15 = nullptr;
+
+    ColumnTable& columnTable();
+    // The printer the chart is printed on: landscape from start-up until a printer dialog
+    // changes it.
+    QPrinter& printer();
+    // A menu item or tool-bar command by its name.
+    QAction* action(const QString& name) const;
+
+    // Tool-bar buttons hidden or shown during start-up take their places.
+    void realignToolBar();
+
+public slots:
+    void FormResize();
+    void NewDane_ButtonClick();
+    void UsuWszystko1Click();
+    void ZaznaczWszystko1Click();
+    void UstawieniaWydruku1Click();
+    void Koniec1Click();
+    void Pss1Click();
+    void Info1Click();
+    void Historia1Click();
+    void StronaDomowaPracowni1Click();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildPages();
+    void buildMenus();
+    void buildToolBar();
+    void buildPopupMenus();
+    void connectCommands();
+    void readSettingsFile();
+    void clearResultLabels();
+    void applyEdition();
+    QAction* makeAction(const char* name, const QString& text, const QKeySequence& shortcut = {},
+                        const QString& hint = {});
+
+    Edition edition_;
+    std::unique_ptr<ColumnTable> columnTable_;
+    std::unique_ptr<QPrinter> printer_;
+};

@@ -1,0 +1,89 @@
+#include "worksheet/ColumnTable.h"
+
+#include "common/Messages.h"
+#include "worksheet/TF1Book.h"
+
+#include <QChar>
+#include <stdexcept>
+
+using namespace tallox;
+
+ColumnRecord& ColumnTable::operator[](int column)
+{
+    if (column < 1 || column > kSheetColumns)
+        throw std::out_of_range("column number outside 1..26");
+    return records_[std::size_t(column - 1)];
+}
+
+const ColumnRecord& ColumnTable::operator[](int column) const
+{
+    return const_cast<ColumnTable&>(*this)[column];
+}
+
+int ColumnTable::GetLiczbaDanych(TF1Book& book, int column)
+{
+    int count = 0, last = 0;
+    bool textFound = false, dotFound = false;
+    for (int row = 1; row <= kSheetRows; ++row) {
+        book.SetActiveCell(row, column);
+        switch (book.CellType(row, column)) {
+        case TF1Book::NumberCell:
+            ++count;
+            last = row;
+            break;
+        case TF1Book::TextCell:
+            textFound = true;
+            dotFound = dotFound || book.CellText(row, column).contains(QLatin1Char('.'));
+            break;
+        default:
+            break;
+        }
+    }
+    if (textFound) {
+        showMessage({MessageIcon::Warning, kWarningCaption,
+                     QStringLiteral("Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony "
+                                    "wynik może być nieprawidłowy !"),
+                     MessageButtons::Ok});
+        if (dotFound)
+            showMessage({MessageIcon::Information, kInformationCaption,
+                         QStringLiteral("Prawdopodobnie jedna danych z analizowanej kolumy zamiast "
+                                        "przecinka posiada kropkę !"),
+                         MessageButtons::Ok});
+    }
+    ColumnRecord& record = (*this)[column];
+    record.NumericCount = std::uint8_t(count);
+    record.LastNumericRow = last;
+    return count;
+}
+
+void Kolorowanie_Kolumn(TF1Book& book)
+{
+    for (int col = 1; col <= kDataColumns; ++col)
+        book.setColumnHeading(col, QString(QChar(64 + col)));
+    book.setMaxCol(kSheetColumns);
+    book.setMaxRow(kSheetRows);
+    book.setColumnHeading(23, QStringLiteral("Trans X"));
+    book.setColumnHeading(24, QStringLiteral("Trans Y"));
+    book.setColumnHeading(25, QStringLiteral("Trans niep X"));
+    book.setColumnHeading(26, QStringLiteral("Trans niep Y"));
+    book.SetColumnWidth(23, 26, 4000, false);
+
+    book.setSelStartRow(1);
+    book.setSelStartCol(23);
+    book.setSelEndCol(24);
+    book.setSelEndRow(book.MaxRow());
+    book.SetFillPattern(1, 0x8888FF, 1);  // light red: transformed values
+
+    book.setSelStartRow(1);
+    book.setSelStartCol(25);
+    book.setSelEndCol(book.MaxCol());
+    book.setSelEndRow(book.MaxRow());
+    book.SetFillPattern(1, 0xFBBE59, 1);  // light blue: transformed uncertainties
+
+    book.setSelStartRow(1);
+    book.setSelStartCol(1);
+    book.setSelEndCol(1);
+    book.setSelEndRow(1);
+    book.SetActiveCell(1, 1);
+    book.setShowHScrollBar(1);
+}

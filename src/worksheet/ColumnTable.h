@@ -1,0 +1,44 @@
+#pragma once
+// What the analyses know about each of the 26 worksheet columns, the column count that scans a
+// column, and the sheet layout (size, headings, widths and colours of the transform columns).
+#include <array>
+#include <cstdint>
+
+class TF1Book;
+
+// The record of one worksheet column.
+struct ColumnRecord {
+    std::uint8_t SeriesMark = 0;      // the column's number while it belongs to the series expression
+    std::uint8_t NumericCount = 0;    // number cells in rows 1 to 200
+    std::int32_t LastNumericRow = 0;  // highest row holding a number; 0 when none
+    long double Mean = 0;
+    long double StdDevSingle = 0;     // standard deviation of a single measurement
+    long double StdDevMean = 0;       // standard deviation of the mean
+    long double Weight = 0;           // 1 / StdDevMean², or 0
+};
+
+namespace tallox {
+
+inline constexpr int kSheetRows = 200;
+inline constexpr int kSheetColumns = 26;
+inline constexpr int kDataColumns = 22;  // "A" to "V"; 23 to 26 are the transform columns
+
+} // namespace tallox
+
+class ColumnTable {
+public:
+    // Column 1 to 26.
+    ColumnRecord& operator[](int column);
+    const ColumnRecord& operator[](int column) const;
+
+    // The scan of one column (rows 1 to 200): counts its number cells, finds its last numeric row
+    // and warns, after the scan, about cells that are texts. Returns the count.
+    int GetLiczbaDanych(TF1Book& book, int column);
+
+private:
+    std::array<ColumnRecord, tallox::kSheetColumns> records_{};
+};
+
+// Applies the sheet layout: 200 × 26, headings "A"…"V" and the transform headings, widths and
+// fill colours of the transform columns, selection back on A1. Cell values are not touched.
+void Kolorowanie_Kolumn(TF1Book& book);

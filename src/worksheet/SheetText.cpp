@@ -1,0 +1,129 @@
+#include "worksheet/SheetText.h"
+
+#include <QFontMetrics>
+#include <cmath>
+
+namespace tallox {
+
+QLocale worksheetLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+QString numberToCellText(double value)
+{
+    return worksheetLocale().toString(value, 'g', 15);
+}
+
+QString numberToExactText(double value)
+{
+    return worksheetLocale().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+bool readTypedNumber(const QString& text, double& value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    bool ok = false;
+    const double v = worksheetLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+QString columnLetters(int col)
+{
+    QString letters;
+    for (int n = col; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters;
+}
+
+int widthInPixels(int width, const QFontMetrics& metrics)
+{
+    // The unit is 1/256 of the width of the digit zero; cells keep a small margin on each side.
+    return int(std::lround(width / 256.0 * metrics.horizontalAdvance(QLatin1Char('0')))) + 6;
+}
+
+QString textToClipboardField(const QString& text)
+{
+    double unused = 0.0;
+    const bool special = text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r')
+                         || text.startsWith(u'"') || readTypedNumber(text, unused);
+    if (!special)
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString joinTabSeparated(const std::vector<std::vector<QString>>& rows)
+{
+    QString out;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i)
+                out += u'\t';
+            out += row[i];
+        }
+        out += u'\n';
+    }
+    return out;
+}
+
+std::vector<std::vector<ClipboardField>> splitTabSeparated(const QString& text)
+{
+    std::vector<std::vector<ClipboardField>> rows;
+    std::vector<ClipboardField> row;
+    ClipboardField field;
+    bool fieldStarted = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text[i];
+        if (!fieldStarted && ch == u'"') {
+            // A quoted field: up to the closing quote, "" standing for one quote.
+            field.quoted = true;
+            for (++i; i < n; ++i) {
+                if (text[i] == u'"') {
+                    if (i + 1 < n && text[i + 1] == u'"') {
+                        field.text += u'"';
+                        ++i;
+                    } else {
+                        break;
+                    }
+                } else {
+                    field.text += text[i];
+                }
+            }
+            fieldStarted = true;
+            continue;
+        }
+        if (ch == u'\t') {
+            row.push_back(std::move(field));
+            field = {};
+            fieldStarted = false;
+        } else if (ch == u'\r' || ch == u'\n') {
+            if (ch == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            row.push_back(std::move(field));
+            rows.push_back(std::move(row));
+            row = {};
+            field = {};
+            fieldStarted = false;
+        } else {
+            field.text += ch;
+            fieldStarted = true;
+        }
+    }
+    if (fieldStarted || !row.empty()) {
+        row.push_back(std::move(field));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace tallox

@@ -1,0 +1,80 @@
+// Renders every page of the main window and every dialog to PNG files, with sample
+// measurements in the sheet, so the user interface can be looked at without a display.
+//   tallox_screens <output folder>
+#include "app/OtherForms.h"
+#include "app/TForm1.h"
+#include "app/TForm12.h"
+#include "app/TForm13.h"
+#include "app/TForm2.h"
+#include "app/TalloxApplication.h"
+#include "app/TextFileDialog.h"
+#include "worksheet/TF1Book.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTabWidget>
+#include <QTextStream>
+#include <cmath>
+
+namespace {
+// A pendulum: length in metres and ten swings in seconds, with a stray dotted value.
+void fillSampleData(TF1Book& sheet)
+{
+    const double lengths[] = {0.20, 0.30, 0.40, 0.50, 0.60, 0.70, 0.80, 0.90, 1.00};
+    for (int i = 0; i < 9; ++i) {
+        const double period = 2 * M_PI * std::sqrt(lengths[i] / 9.81);
+        sheet.setCellNumber(i + 1, 1, lengths[i]);
+        sheet.setCellNumber(i + 1, 2, std::round(period * 10 * 100) / 100);
+        sheet.setCellNumber(i + 1, 3, 0.005);
+        sheet.setCellNumber(i + 1, 4, 0.2);
+    }
+    sheet.setCellText(10, 2, QStringLiteral("9.51"));
+    sheet.setCellText(12, 1, QStringLiteral("długość wahadła [m]"));
+}
+
+bool save(QWidget& widget, const QString& folder, const QString& name)
+{
+    const QString path = folder + u'/' + name + QStringLiteral(".png");
+    const bool ok = widget.grab().save(path);
+    QTextStream(stdout) << (ok ? "" : "FAILED ") << path << '\n';
+    return ok;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TalloxApplication app(argc, argv);
+    // The pictures show what a student in Poland sees: decimal commas.
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+    QDir().mkpath(folder);
+
+    TForm1 form;
+    fillSampleData(*form.F1Book1);
+    form.show();
+    app.processEvents();
+    bool ok = true;
+    const char* pages[] = {"1-dane", "2-wykresy", "3-analizy", "4-opcje"};
+    for (int i = 0; i < form.PageControl1->count(); ++i) {
+        form.PageControl1->setCurrentIndex(i);
+        app.processEvents();
+        ok &= save(form, folder, QStringLiteral("main-%1").arg(QLatin1String(pages[i])));
+    }
+    form.PageControl1->setCurrentIndex(0);
+
+    QDialog* dialogs[] = {form.Form12, form.Form2, form.Form3, form.Form4, form.Form13,
+                          form.Form14, form.Form15, form.Form6, form.Form7, form.Form8,
+                          form.Form9};
+    for (QDialog* dialog : dialogs) {
+        dialog->show();
+        app.processEvents();
+        ok &= save(*dialog, folder, QStringLiteral("dialog-") + dialog->objectName().toLower());
+        dialog->hide();
+    }
+    form.Form12->reduceToContinueButton();
+    form.Form12->show();
+    app.processEvents();
+    ok &= save(*form.Form12, folder, QStringLiteral("dialog-form12-reduced"));
+    return ok ? 0 : 1;
+}
