@@ -116,15 +116,6 @@ void appendSharedStrings(QByteArray& out, const QStringList& strings, std::uint3
         appendRecord(out, record::continuation, records[i]);
 }
 
-QByteArray cellHeader(const SheetCell& c)
-{
-    QByteArray p;
-    appendU16(p, std::uint16_t(c.row - 1));
-    appendU16(p, std::uint16_t(c.col - 1));
-    appendU16(p, cellFormat);
-    return p;
-}
-
 } // namespace
 
 QByteArray writeWorkbookStream(const SheetCells& sheet)
@@ -184,15 +175,18 @@ QByteArray writeWorkbookStream(const SheetCells& sheet)
     }
     appendRecord(out, record::dimensions, dims);
 
+    // Cell records go straight into the stream: a full sheet is thousands of them.
     for (const SheetCell& c : cells) {
-        QByteArray p = cellHeader(c);
-        if (c.kind == SheetCell::Kind::Number) {
-            appendDouble(p, c.number);
-            appendRecord(out, record::number, p);
-        } else {
-            appendU32(p, stringIndex.value(c.text));
-            appendRecord(out, record::labelSst, p);
-        }
+        const bool isNumber = c.kind == SheetCell::Kind::Number;
+        appendU16(out, isNumber ? record::number : record::labelSst);
+        appendU16(out, isNumber ? 14 : 10);
+        appendU16(out, std::uint16_t(c.row - 1));
+        appendU16(out, std::uint16_t(c.col - 1));
+        appendU16(out, cellFormat);
+        if (isNumber)
+            appendDouble(out, c.number);
+        else
+            appendU32(out, stringIndex.value(c.text));
     }
     appendRecord(out, record::window2, fromHex("b60600000000400000000000000000000000"));
     appendRecord(out, record::endOfFile, {});
