@@ -10,16 +10,6 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Locales that write their own digits (Arabic, Devanagari, ...) go through Qt's slower routines.
-bool usesAsciiDigits(const QLocale& locale) { return locale.zeroDigit() == QLatin1String("0"); }
-
-QLocale withoutDigitGroups(const QLocale& locale)
-{
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return plain;
-}
-
 } // namespace
 
 bool readDottedNumber(std::string_view run, double& value)
@@ -76,11 +66,6 @@ bool readDottedNumber(std::string_view run, double& value)
 
 QString shortestNumberText(double value, const QLocale& locale)
 {
-    if (!usesAsciiDigits(locale)) {
-        if (value == 0.0 && std::signbit(value))
-            return locale.negativeSign() + locale.zeroDigit();
-        return withoutDigitGroups(locale).toString(value, 'g', QLocale::FloatingPointShortest);
-    }
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     QString text;
@@ -102,24 +87,23 @@ bool readLocaleNumber(QStringView field, const QLocale& locale, double& value)
     field = field.trimmed();
     if (field.isEmpty() || field.size() > 64)
         return false;
-    if (!usesAsciiDigits(locale)) {
-        bool ok = false;
-        const double v = withoutDigitGroups(locale).toDouble(field, &ok);
-        if (ok && std::isfinite(v))
-            value = v;
-        return ok && std::isfinite(v);
-    }
     // Spell the field in the dotted notation, refusing anything the locale would not write.
     const QString decimalPoint = locale.decimalPoint();
     const QString minus = locale.negativeSign();
     const QString plus = locale.positiveSign();
     const QString exponent = locale.exponential();
+    // A locale with digits of its own (Arabic-Indic, Devanagari, ...) may have them in a file too.
+    const QString zero = locale.zeroDigit();
+    const char16_t localZero = zero.size() == 1 && zero != QLatin1String("0") ? zero.at(0).unicode() : 0;
     std::string dotted;
     dotted.reserve(std::size_t(field.size()));
     for (qsizetype i = 0; i < field.size();) {
         const char16_t u = field[i].unicode();
         if (u >= u'0' && u <= u'9') {
             dotted += char(u);
+            ++i;
+        } else if (localZero && u >= localZero && u <= localZero + 9) {
+            dotted += char('0' + (u - localZero));
             ++i;
         } else if (field.sliced(i).startsWith(decimalPoint)) {
             dotted += '.';

@@ -60,7 +60,18 @@ QString decodeDataText(const QByteArray& bytes)
     if (startsWith(bytes, "\xFF\xFE", 2) || startsWith(bytes, "\xFE\xFF", 2)) {
         const auto encoding = bytes.at(0) == '\xFF' ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
         QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
-        return utf16(bytes.mid(2));
+        QString text = utf16(bytes.mid(2));
+        // Half of a surrogate pair on its own is no character: it becomes the replacement mark,
+        // as an invalid UTF-8 sequence would, so the text can be saved as UTF-8 and read back.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool paired = text[i].isHighSurrogate() ? i + 1 < text.size() && text[i + 1].isLowSurrogate()
+                                                          : !text[i].isLowSurrogate();
+            if (!paired)
+                text[i] = QChar::ReplacementCharacter;
+            else if (text[i].isHighSurrogate())
+                ++i;
+        }
+        return text;
     }
     if (std::optional<QString> text = decodeUtf8Strict(bytes))
         return *text;

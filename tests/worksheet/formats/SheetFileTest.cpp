@@ -3,6 +3,7 @@
 #include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/TextDataReader.h"
 #include "worksheet/formats/TlxFormat.h"
+#include "worksheet/formats/TsvFormat.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <tuple>
 
 using namespace tallox;
 
@@ -144,9 +149,21 @@ TEST_F(SheetFileTest, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile)
     EXPECT_EQ(contentOf(target), before);
 }
 
-// Inputs that once crashed or misled a reader stay here; every one must give a clean answer.
-TEST(SheetFileCorpus, EveryKeptInputReadsWithoutHarm)
+// The cells in row order, numbers by their bits, so two reads can be compared.
+std::vector<std::tuple<int, int, int, quint64, QString>> canonical(const SheetCells& sheet)
 {
+    std::vector<std::tuple<int, int, int, quint64, QString>> cells;
+    for (const SheetCell& c : sheet.cells)
+        cells.emplace_back(c.row, c.col, int(c.kind), std::bit_cast<quint64>(c.number), c.text);
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+// Inputs that once crashed or misled a reader stay here; every one must give a clean answer,
+// and whatever a format reads must survive a save in that format and a second read.
+TEST(SheetFileCorpus, EveryKeptInputReadsWithoutHarmAndSurvivesASave)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QString corpus = QStringLiteral(TALLOX_TESTS_DIR "/worksheet/formats/corpus");
     QDirIterator files(corpus, QDir::Files, QDirIterator::Subdirectories);
     int count = 0;
@@ -156,10 +173,19 @@ TEST(SheetFileCorpus, EveryKeptInputReadsWithoutHarm)
         const QByteArray bytes = contentOf(file);
         for (const SheetLoadResult& result : {readSheetBytes(bytes, polish), readTextData(bytes)}) {
             EXPECT_EQ(result.ok, result.error.isEmpty());
-            if (!result.ok)
+            if (!result.ok) {
                 EXPECT_TRUE(result.sheet.cells.empty());
+            }
             for (const SheetCell& cell : result.sheet.cells)
                 EXPECT_TRUE(insideSheet(cell.row, cell.col));
+        }
+        if (const SheetLoadResult tlx = readTlx(bytes); tlx.ok) {
+            EXPECT_EQ(canonical(readTlx(writeTlx(tlx.sheet)).sheet), canonical(tlx.sheet));
+        }
+        for (const QLocale& locale : {polish, english}) {
+            if (const SheetLoadResult tsv = readTsv(bytes, locale); tsv.ok) {
+                EXPECT_EQ(canonical(readTsv(writeTsv(tsv.sheet, locale), locale).sheet), canonical(tsv.sheet));
+            }
         }
         ++count;
     }

@@ -3,6 +3,7 @@
 #include "worksheet/formats/TsvFormat.h"
 
 #include <QStringDecoder>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace tallox;
@@ -65,6 +66,22 @@ TEST(TsvFormat, ReadsNumbersInTheLocaleAndDottedNumbersUnderPolishSettingsAsText
     expectNumber(en, 1, 2, 1.5);
 }
 
+TEST(TsvFormat, LocalesWithTheirOwnDigitsRoundTripToo)
+{
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    SheetCells sheet;
+    const double values[] = {0.1, -2.5e-300, 12345.678, -0.0};
+    for (int i = 0; i < 4; ++i)
+        sheet.cells.push_back({1, i + 1, SheetCell::Kind::Number, values[i], {}});
+    const SheetLoadResult back = readTsv(writeTsv(sheet, arabic), arabic);
+    ASSERT_TRUE(back.ok);
+    ASSERT_EQ(back.sheet.cells.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        expectNumber(back, 1, i + 1, values[i]);
+        EXPECT_EQ(std::signbit(back.sheet.cells[i].number), std::signbit(values[i]));
+    }
+}
+
 TEST(TsvFormat, AQuotedFieldIsAlwaysTextAndMayHoldTabsAndLineBreaks)
 {
     const QByteArray bytes = "\"12\"\t\"a\tb\r\nc\"\t\"x \"\"y\"\"\"\t\"\"\t\"ab\"cd\n"
@@ -113,6 +130,11 @@ TEST(TsvFormat, ReadsWindows1250Utf8WithBomAndUtf16)
     ASSERT_TRUE(wide.ok);
     expectNumber(wide, 1, 1, 2.25);
     expectText(wide, 1, 2, QStringLiteral("ż"));
+
+    // Half a surrogate pair is no character; it must not turn into "?" on the next save.
+    const SheetLoadResult broken = readTsv(QByteArray("\xFE\xFF\xDB\xBF\x00\x41", 6), polish);
+    expectText(broken, 1, 1, QStringLiteral("\uFFFDA"));
+    expectText(readTsv(writeTsv(broken.sheet, polish), polish), 1, 1, QStringLiteral("\uFFFDA"));
 }
 
 TEST(TsvFormat, Windows1250TableAgreesWithTheSystemConverter)

@@ -1,0 +1,20 @@
+// Feeds arbitrary bytes to the plain-text reader ("Dowolny Zbiór" takes any file at all).
+// Besides the sanitizers' checks: it never fails and fills only rows 1-200 of columns A-D.
+#include "worksheet/formats/TextDataReader.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const tallox::SheetLoadResult result = tallox::readTextData(bytes);
+    if (!result.ok)
+        std::abort();
+    for (const tallox::SheetCell& cell : result.sheet.cells) {
+        if (cell.row < 1 || cell.row > tallox::sheetRows || cell.col < 1 || cell.col > 4
+            || cell.kind != tallox::SheetCell::Kind::Number)
+            std::abort();
+    }
+    return 0;
+}
