@@ -11,9 +11,6 @@ namespace {
 // The page as laid out: the worksheet panel keeps these margins when the window is resized.
 constexpr int kPanelLeft = 8, kPanelTop = 96, kPanelRightMargin = 8, kPanelBottomMargin = 8;
 constexpr int kButtonTop = 64, kButtonWidth = 113, kButtonHeight = 27;
-// The page's width in the main window's initial size; a button anchored to the right edge keeps
-// the distance it has there.
-constexpr int kDesignPageWidth = 956;
 } // namespace
 
 DataPage::DataPage(QWidget* parent) : QWidget(parent)
@@ -60,7 +57,7 @@ DataPage::DataPage(QWidget* parent) : QWidget(parent)
 void DataPage::placeSaveButton(int left)
 {
     SaveData_Button->move(left, kButtonTop);
-    saveButtonRightGap_ = kDesignPageWidth - left;
+    saveButtonRightGap_ = -1;  // measured when the page is first laid out
 }
 
 void DataPage::resizeEvent(QResizeEvent* event)
@@ -70,6 +67,10 @@ void DataPage::resizeEvent(QResizeEvent* event)
     Panel1->setGeometry(kPanelLeft, kPanelTop,
                         std::max(0, size.width() - kPanelLeft - kPanelRightMargin),
                         std::max(0, size.height() - kPanelTop - kPanelBottomMargin));
-    if (saveButtonRightGap_ >= 0)
+    // The button keeps the distance to the right edge that it has when the page is first laid
+    // out in the window.
+    if (saveButtonRightGap_ < 0)
+        saveButtonRightGap_ = size.width() - SaveData_Button->x();
+    else
         SaveData_Button->move(std::max(0, size.width() - saveButtonRightGap_), kButtonTop);
 }

@@ -136,8 +136,8 @@ void TF1Book::SetActiveCell(int row, int col)
     activeCol_ = col;
     sel_ = {row, col, row, col};
     syncingSelection_ = true;
-    view_->selectionModel()->setCurrentIndex(model_->index(row - 1, col - 1),
-                                             QItemSelectionModel::ClearAndSelect);
+    // Through the view, so that Shift with the arrow keys extends from this cell.
+    view_->setCurrentIndex(model_->index(row - 1, col - 1));
     syncingSelection_ = false;
 }
 

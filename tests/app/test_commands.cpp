@@ -1,0 +1,215 @@
+// The commands of the menus, the tool bar and the information dialogs.
+#include "app/TForm12.h"
+#include "app/TForm13.h"
+#include "app/TForm2.h"
+#include "common/Links.h"
+#include "common/PanelStatusBar.h"
+#include "support/fixture.h"
+#include "worksheet/TF1Book.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+const QString kNewDataQuestion = QStringLiteral(
+    "Uwaga opcja usuwa bezpowrotnie wszystkie dane z Arkusza oraz wszystkie wykresy ! Analizy "
+    "pozostaja nienaruszone !                       Usunac ?");
+
+class CommandTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        TForm1& f = form();
+        f.F1Book1->setCellNumber(1, 1, 2.5);
+        f.F1Book1->setCellText(2, 2, QStringLiteral("opis"));
+        f.F1Book1->setCellNumber(3, 24, 7.0);
+        f.StatusBar1->setPanelText(0, QStringLiteral("/dane/wahadlo.tlx"));
+    }
+    void trigger(const char* name) { form().action(QLatin1String(name))->trigger(); }
+    bool sheetIsEmpty()
+    {
+        for (int r = 1; r <= 200; ++r)
+            for (int c = 1; c <= 26; ++c)
+                if (form().F1Book1->CellType(r, c) != TF1Book::Empty)
+                    return false;
+        return true;
+    }
+    void expectLayout()
+    {
+        TF1Book& sheet = *form().F1Book1;
+        EXPECT_EQ(sheet.ColumnHeading(23), QStringLiteral("Trans X"));
+        EXPECT_EQ(sheet.ColumnWidth(25), 4000);
+        EXPECT_EQ(sheet.CellFill(100, 24), 0x8888FF);
+        EXPECT_EQ(sheet.CellFill(100, 26), 0xFBBE59);
+        EXPECT_EQ(sheet.SelStartRow(), 1);
+        EXPECT_EQ(sheet.SelEndCol(), 1);
+    }
+};
+
+TEST_F(CommandTest, NewDataAnsweredNoChangesNothing)
+{
+    answers = {tallox::MessageAnswer::No};
+    find<QPushButton>("NewDane_Button")->click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kNewDataQuestion);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Confirm"));
+    EXPECT_EQ(messages[0].icon, tallox::MessageIcon::Question);
+    EXPECT_EQ(messages[0].buttons, tallox::MessageButtons::YesNo);
+    EXPECT_EQ(form().F1Book1->CellNumber(1, 1), 2.5);
+    EXPECT_EQ(form().StatusBar1->panelText(0), QStringLiteral("/dane/wahadlo.tlx"));
+}
+
+TEST_F(CommandTest, NewDataAnsweredYesEmptiesSheetAndDataFile)
+{
+    answers = {tallox::MessageAnswer::Yes};
+    trigger("NoweDane1");
+    EXPECT_TRUE(sheetIsEmpty());
+    EXPECT_EQ(form().StatusBar1->panelText(0), QString());
+    expectLayout();
+}
+
+TEST_F(CommandTest, DeleteAllDataAsksNothingAndKeepsTheDataFileName)
+{
+    for (const char* command : {"UsuWszystko1", "ClearAll1", "DeleteData_ToolButton"}) {
+        form().F1Book1->setCellNumber(5, 5, 1.0);
+        trigger(command);
+        EXPECT_TRUE(sheetIsEmpty()) << command;
+        expectLayout();
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form().StatusBar1->panelText(0), QStringLiteral("/dane/wahadlo.tlx"));
+}
+
+TEST_F(CommandTest, SelectAllSelectsTheWholeSheet)
+{
+    form().F1Book1->ClearRange(1, 1, 200, 26, 1);
+    trigger("ZaznaczWszystko1");
+    TF1Book& sheet = *form().F1Book1;
+    EXPECT_EQ(sheet.SelStartRow(), 1);
+    EXPECT_EQ(sheet.SelStartCol(), 1);
+    EXPECT_EQ(sheet.SelEndRow(), 200);
+    EXPECT_EQ(sheet.SelEndCol(), 26);
+}
+
+TEST_F(CommandTest, ClipboardCommandsWorkOnTheSelection)
+{
+    TF1Book& sheet = *form().F1Book1;
+    sheet.SetActiveCell(1, 1);
+    trigger("CopyData_ToolButton");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2,5\n"));
+    sheet.SetActiveCell(4, 4);
+    trigger("Paste1");
+    EXPECT_EQ(sheet.CellNumber(4, 4), 2.5);
+    trigger("Wytnij1");
+    EXPECT_EQ(sheet.CellType(4, 4), TF1Book::Empty);
+}
+
+TEST_F(CommandTest, InformationCommandsShowTheirForms)
+{
+    trigger("Pss1");
+    trigger("ImportantInformation_ToolButton");
+    trigger("Info1");
+    trigger("WhatNew_ToolButton");
+    trigger("Historia1");
+    trigger("History_ToolButton");
+    EXPECT_EQ(modalShown,
+              (std::vector<QString>{"Form2", "Form2", "Form4", "Form4", "Form3", "Form3"}));
+}
+
+TEST_F(CommandTest, OutsideProgramsAndTheLaboratoryPageGoThroughTheShell)
+{
+    trigger("Explorer1");
+    trigger("OpenCalculator_ToolButton");
+    trigger("WordPad1");
+    trigger("OpenCharMap_ToolButton");
+    trigger("StronaDomowaPracowni1");
+    trigger("HomePageLab_ToolButton");
+    EXPECT_EQ(opened, (std::vector<QString>{"explorer.exe", "calc.exe", "wordpad.exe",
+                                            "charmap.exe", tallox::links::kLaboratoryPage,
+                                            tallox::links::kLaboratoryPage}));
+}
+
+TEST_F(CommandTest, AboutDialogLinksOpenMailAndPages)
+{
+    form().Form2->findChild<QLabel*>("programMailLink")->linkActivated(
+        tallox::links::mailLink(tallox::links::kProgramMail));
+    emit form().Form2->findChild<QLabel*>("facultyPageLink")->linkActivated(
+        tallox::links::kFacultyPage);
+    EXPECT_EQ(opened, (std::vector<QString>{
+                          "mailto:" + tallox::links::kProgramMail + "?subject=Tallox%20PL%202.0",
+                          tallox::links::kFacultyPage}));
+}
+
+TEST_F(CommandTest, AboutDialogButtonsShowNewsAndHistory)
+{
+    form().Form2->CoNowego_BitBtn->click();
+    form().Form2->HistoriaProgramu_BitBtn->click();
+    EXPECT_EQ(modalShown, (std::vector<QString>{"Form4", "Form3"}));
+}
+
+TEST_F(CommandTest, StartDialogButtons)
+{
+    TForm12& start = *form().Form12;
+    start.WhatNew_Button->click();
+    start.Zasluzeni_Button->click();
+    EXPECT_EQ(modalShown, (std::vector<QString>{"Form4", "Form13"}));
+    form().Form13->BitBtn1->click();
+    EXPECT_EQ(form().Form13->result(), QDialog::Accepted);
+    start.Dalej_Button->click();
+    EXPECT_EQ(start.result(), QDialog::Accepted);
+}
+
+TEST_F(CommandTest, CodeVersionButtonReducesTheStartDialogForGood)
+{
+    TForm12& start = *form().Form12;
+    form().Form2->Button1->click();
+    ASSERT_EQ(modalShown, (std::vector<QString>{"Form12"}));
+    auto expectReduced = [&] {
+        EXPECT_FALSE(start.WhatNew_Button->isVisibleTo(&start));
+        EXPECT_FALSE(start.Zasluzeni_Button->isVisibleTo(&start));
+        EXPECT_TRUE(start.Dalej_Button->isVisibleTo(&start));
+        EXPECT_EQ(start.Dalej_Button->x(), 224);
+        EXPECT_EQ(start.Dalej_Button->text(), QStringLiteral("Pracuj dalej !   "));
+    };
+    expectReduced();
+    start.Dalej_Button->click();
+    form().Form2->Button1->click();
+    expectReduced();
+}
+
+TEST_F(CommandTest, TypingIntoTheSheetWithTheKeyboard)
+{
+    TForm1& f = form();
+    f.show();
+    QApplication::setActiveWindow(&f);
+    TF1Book& sheet = *f.F1Book1;
+    sheet.ClearRange(1, 1, 200, 26, 0);
+    sheet.SetActiveCell(1, 1);
+    sheet.view()->setFocus();
+    QTableView* view = sheet.view();
+    ASSERT_EQ(QApplication::focusWidget(), view);
+    typeText(view, QStringLiteral("12,5"));
+    pressKey(view, Qt::Key_Return);
+    typeText(view, QStringLiteral("Zażółć"));
+    pressKey(view, Qt::Key_Return);
+    EXPECT_EQ(sheet.CellType(1, 1), TF1Book::NumberCell);
+    EXPECT_EQ(sheet.CellNumber(1, 1), 12.5);
+    EXPECT_EQ(sheet.CellText(2, 1), QStringLiteral("Zażółć"));
+    EXPECT_EQ(sheet.ActiveRow(), 3);
+
+    // Shift+Down extends the selection; Delete empties it.
+    sheet.SetActiveCell(1, 1);
+    pressKey(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(sheet.SelEndRow(), 2);
+    pressKey(view, Qt::Key_Delete);
+    EXPECT_EQ(sheet.CellType(1, 1), TF1Book::Empty);
+    EXPECT_EQ(sheet.CellType(2, 1), TF1Book::Empty);
+}
+
+} // namespace
