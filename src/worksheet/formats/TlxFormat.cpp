@@ -178,6 +178,43 @@ int headerVersion(QStringView line)
     return v;
 }
 
+// One line "row TAB col TAB kind TAB value" into the cell; the reason when it is damaged.
+// Escaped texts hold no raw tab, so the line splits into exactly four fields.
+QString parseCellLine(QStringView line, SheetCell& cell, bool& beyondSheet)
+{
+    QStringView fields[4];
+    qsizetype from = 0;
+    for (int i = 0; i < 3; ++i) {
+        const qsizetype tab = line.indexOf(u'\t', from);
+        if (tab < 0)
+            return QStringLiteral("oczekiwano czterech pól rozdzielonych tabulatorem");
+        fields[i] = line.sliced(from, tab - from);
+        from = tab + 1;
+    }
+    fields[3] = line.sliced(from);
+    if (fields[3].contains(u'\t'))
+        return QStringLiteral("oczekiwano czterech pól rozdzielonych tabulatorem");
+
+    const Coordinate row = parseCoordinate(fields[0], sheetRows, cell.row);
+    const Coordinate col = parseCoordinate(fields[1], sheetColumns, cell.col);
+    if (row == Coordinate::Bad || col == Coordinate::Bad)
+        return QStringLiteral("niepoprawny numer wiersza lub kolumny komórki");
+    beyondSheet = row == Coordinate::Beyond || col == Coordinate::Beyond;
+
+    if (fields[2] == u'n') {
+        cell.kind = SheetCell::Kind::Number;
+        if (!parseNumber(fields[3], cell.number))
+            return QStringLiteral("niepoprawna liczba");
+    } else if (fields[2] == u't') {
+        cell.kind = SheetCell::Kind::Text;
+        if (!unescapeText(fields[3], cell.text))
+            return QStringLiteral("niepoprawny zapis tekstu");
+    } else {
+        return QStringLiteral("nieznany rodzaj komórki");
+    }
+    return {};
+}
+
 } // namespace
 
 bool looksLikeTlx(const QByteArray& bytes)
@@ -218,45 +255,39 @@ SheetLoadResult readTlx(const QByteArray& bytes)
         failed.error = why;
         return failed;
     };
-    SheetLoadResult result;
+    const QString notTlx = QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”).");
     const std::optional<QString> decoded = decodeUtf8Strict(bytes);
-    if (!decoded) {
+    if (!decoded)
         return fail(QStringLiteral("Plik arkusza Tallox jest uszkodzony: nie jest poprawnym tekstem UTF-8."));
-    }
     const QStringView text(*decoded);
 
+    SheetLoadResult result;
     std::vector<bool> seen(std::size_t(sheetRows) * sheetColumns, false);
     qsizetype lineNumber = 0;
     bool ended = false;
-    QString cellText;
     for (qsizetype start = 0; start < text.size();) {
-        qsizetype stop = text.indexOf(u'\n', start);
-        const qsizetype next = stop < 0 ? text.size() : stop + 1;
-        if (stop < 0)
-            stop = text.size();
+        const qsizetype lineFeed = text.indexOf(u'\n', start);
+        const qsizetype stop = lineFeed < 0 ? text.size() : lineFeed;
         QStringView line = text.sliced(start, stop - start);
         if (line.endsWith(u'\r'))
             line.chop(1);
-        start = next;
+        start = stop + 1;
         ++lineNumber;
 
         if (lineNumber == 1) {
             const int version = headerVersion(line);
-            if (version == 0) {
-                return fail(QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”)."));
-            }
-            if (version > tlxVersion) {
+            if (version == 0)
+                return fail(notTlx);
+            if (version > tlxVersion)
                 return fail(QStringLiteral("Plik zapisano w nowszej wersji formatu Tallox (wersja %1); "
-                                              "ten program czyta wersję %2.")
-                                   .arg(version)
-                                   .arg(tlxVersion));
-            }
+                                           "ten program czyta wersję %2.")
+                                .arg(version)
+                                .arg(tlxVersion));
             continue;
         }
         if (ended) {
-            if (!line.isEmpty()) {
+            if (!line.isEmpty())
                 return fail(damagedLine(lineNumber, QStringLiteral("dane po wierszu końcowym „end”")));
-            }
             continue;
         }
         if (line == QLatin1String(endLine)) {
@@ -264,65 +295,27 @@ SheetLoadResult readTlx(const QByteArray& bytes)
             continue;
         }
 
-        // row TAB col TAB kind TAB value; escaped texts hold no raw tab, so the split is exact.
-        QStringView fields[4];
-        qsizetype from = 0;
-        int count = 0;
-        for (; count < 4; ++count) {
-            const qsizetype tab = count < 3 ? line.indexOf(u'\t', from) : -1;
-            if (count < 3 && tab < 0)
-                break;
-            fields[count] = line.sliced(from, (tab < 0 ? line.size() : tab) - from);
-            from = tab + 1;
-        }
-        if (count < 4 || fields[3].contains(u'\t')) {
-            return fail(damagedLine(lineNumber, QStringLiteral("oczekiwano czterech pól rozdzielonych tabulatorem")));
-        }
-        int row = 0, col = 0;
-        const Coordinate rowState = parseCoordinate(fields[0], sheetRows, row);
-        const Coordinate colState = parseCoordinate(fields[1], sheetColumns, col);
-        if (rowState == Coordinate::Bad || colState == Coordinate::Bad) {
-            return fail(damagedLine(lineNumber, QStringLiteral("niepoprawny numer wiersza lub kolumny komórki")));
-        }
-
         SheetCell cell;
-        if (fields[2] == u'n') {
-            cell.kind = SheetCell::Kind::Number;
-            if (!parseNumber(fields[3], cell.number)) {
-                return fail(damagedLine(lineNumber, QStringLiteral("niepoprawna liczba")));
-            }
-        } else if (fields[2] == u't') {
-            cell.kind = SheetCell::Kind::Text;
-            if (!unescapeText(fields[3], cellText)) {
-                return fail(damagedLine(lineNumber, QStringLiteral("niepoprawny zapis tekstu")));
-            }
-            cell.text = cellText;
-        } else {
-            return fail(damagedLine(lineNumber, QStringLiteral("nieznany rodzaj komórki")));
-        }
-
-        if (rowState == Coordinate::Beyond || colState == Coordinate::Beyond) {
+        bool beyondSheet = false;
+        if (const QString why = parseCellLine(line, cell, beyondSheet); !why.isEmpty())
+            return fail(damagedLine(lineNumber, why));
+        if (beyondSheet) {
             result.truncated = true;
             continue;
         }
-        const std::size_t position = std::size_t(row - 1) * sheetColumns + std::size_t(col - 1);
-        if (seen[position]) {
+        const std::size_t position = std::size_t(cell.row - 1) * sheetColumns + std::size_t(cell.col - 1);
+        if (seen[position])
             return fail(damagedLine(lineNumber, QStringLiteral("komórka występuje w pliku po raz drugi")));
-        }
         seen[position] = true;
-        if (cell.kind == SheetCell::Kind::Text && cell.text.isEmpty())
-            continue;  // an empty text is an empty cell
-        cell.row = row;
-        cell.col = col;
-        result.sheet.cells.push_back(std::move(cell));
+        if (cell.kind == SheetCell::Kind::Number || !cell.text.isEmpty())  // an empty text is an empty cell
+            result.sheet.cells.push_back(std::move(cell));
     }
 
     if (lineNumber == 0)
-        return fail(QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”)."));
-    if (!ended) {
+        return fail(notTlx);
+    if (!ended)
         return fail(QStringLiteral("Plik arkusza jest niekompletny: brak wiersza końcowego „end” "
                                    "(plik mógł zostać ucięty)."));
-    }
     result.ok = true;
     return result;
 }
