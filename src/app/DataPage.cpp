@@ -11,6 +11,7 @@ namespace {
 // The page as laid out: the worksheet panel keeps these margins when the window is resized.
 constexpr int kPanelLeft = 8, kPanelTop = 96, kPanelRightMargin = 8, kPanelBottomMargin = 8;
 constexpr int kButtonTop = 64, kButtonWidth = 113, kButtonHeight = 27;
+constexpr int kInitialWindowWidth = 958;
 } // namespace
 
 DataPage::DataPage(QWidget* parent) : QWidget(parent)
@@ -56,8 +57,8 @@ DataPage::DataPage(QWidget* parent) : QWidget(parent)
 
 void DataPage::placeSaveButton(int left)
 {
+    saveButtonLeft_ = left;
     SaveData_Button->move(left, kButtonTop);
-    saveButtonRightGap_ = -1;  // measured when the page is first laid out
 }
 
 void DataPage::resizeEvent(QResizeEvent* event)
@@ -67,10 +68,9 @@ void DataPage::resizeEvent(QResizeEvent* event)
     Panel1->setGeometry(kPanelLeft, kPanelTop,
                         std::max(0, size.width() - kPanelLeft - kPanelRightMargin),
                         std::max(0, size.height() - kPanelTop - kPanelBottomMargin));
-    // The button keeps the distance to the right edge that it has when the page is first laid
-    // out in the window.
-    if (saveButtonRightGap_ < 0)
-        saveButtonRightGap_ = size.width() - SaveData_Button->x();
-    else
-        SaveData_Button->move(std::max(0, size.width() - saveButtonRightGap_), kButtonTop);
+    // The button is anchored to the right edge: it keeps the distance to it that it has in the
+    // main window's initial width.
+    if (saveButtonLeft_ >= 0)
+        SaveData_Button->move(std::max(0, saveButtonLeft_ + window()->width() - kInitialWindowWidth),
+                              kButtonTop);
 }

@@ -19,12 +19,12 @@ public:
     QWidget* Panel1 = nullptr;
     TF1Book* F1Book1 = nullptr;
 
-    // Moves a button that keeps its distance to the page's right edge from then on.
+    // Places the save button, which from then on keeps its distance to the right edge.
     void placeSaveButton(int left);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    int saveButtonRightGap_ = -1;
+    int saveButtonLeft_ = -1;
 };

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "analyses/AnalysesPage.h"
 #include "app/DataPage.h"
 #include "app/OtherForms.h"
 #include "app/TForm12.h"
@@ -144,8 +145,7 @@ void TForm1::buildPages()
     Chart1 = new Chart(Wykresy_TabSheet);
     PageControl1->addTab(Wykresy_TabSheet, QStringLiteral("Wykresy"));
 
-    Analizy_TabSheet = new QWidget;
-    Analizy_TabSheet->setObjectName(QStringLiteral("Analizy_TabSheet"));
+    Analizy_TabSheet = new AnalysesPage(*F1Book1, *columnTable_);
     PageControl1->addTab(Analizy_TabSheet, QStringLiteral("Analizy"));
 
     MainOptions_TabSheet = new QWidget;

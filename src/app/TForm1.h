@@ -12,6 +12,7 @@ class QMenu;
 class QPrinter;
 class QTabWidget;
 class QToolBar;
+class AnalysesPage;
 class ColumnTable;
 class DataPage;
 class TF1Book;
@@ -50,7 +51,7 @@ public:
     QToolBar* ToolBar1 = nullptr;
     DataPage* Dane_TabSheet = nullptr;
     QWidget* Wykresy_TabSheet = nullptr;
-    QWidget* Analizy_TabSheet = nullptr;
+    AnalysesPage* Analizy_TabSheet = nullptr;
     QWidget* MainOptions_TabSheet = nullptr;
     QMenu* PopUpMenu_Wejsc = nullptr;
     QMenu* PopupMenu_Wykresu = nullptr;

@@ -1,0 +1,391 @@
+#include "analyses/MeanPage.h"
+
+#include "analyses/AnalysisSupport.h"
+#include "records/ResultList.h"
+#include "stats/ColumnSet.h"
+#include "stats/ResultFormat.h"
+#include "stats/SeriesMean.h"
+#include "stats/WeightedMean.h"
+#include "worksheet/ColumnTable.h"
+#include "worksheet/TF1Book.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace tallox;
+
+namespace {
+const QString kNoValue = fromUtf8(stats::noValueText);
+
+QFrame* makePanel(QWidget* parent, const char* name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    return panel;
+}
+} // namespace
+
+MeanPage::MeanPage(TF1Book& sheet, ColumnTable& columns, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), columns_(columns)
+{
+    setObjectName(QStringLiteral("SredniaTabSheet"));
+    buildInputs();
+    buildResults();
+
+    Srednia_ListView = new ResultList(
+        QStringLiteral("Srednia_ListView"),
+        {QStringLiteral("Średnia"), QStringLiteral("Kolumny Danych"),
+         QStringLiteral("Kolumna Niepewności"), QStringLiteral("Liczba Danych"),
+         QStringLiteral("Wartość Średnia Xs"), QStringLiteral("Odchylenie sa Xi"),
+         QStringLiteral("Odchylenie sa Xs"), QStringLiteral("Chi2")},
+        9, this);
+    Srednia_ListView->contextMenu()->setObjectName(QStringLiteral("Srednia_PopupMenu"));
+    Srednia_ListView->deleteAction()->setObjectName(QStringLiteral("Delete2"));
+
+    auto* top = new QHBoxLayout;
+    auto* inputs = new QVBoxLayout;
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(addCaption(this, QStringLiteral("Typ Obliczeń")));
+    typeRow->addWidget(TypObliczenSredniej_ComboBox, 1);
+    inputs->addLayout(typeRow);
+    inputs->addWidget(SredniaStandardowa_Panel);
+    inputs->addWidget(SredniaWazona_Panel);
+    inputs->addWidget(SredniaWazonazSerii_Panel);
+    inputs->addWidget(BitBtn6, 0, Qt::AlignLeft);
+    inputs->addStretch();
+    top->addLayout(inputs);
+    top->addSpacing(16);
+    auto* results = new QVBoxLayout;
+    results->addWidget(Wyniki_WSS_Panel);
+    results->addWidget(Wyniki_WSW_Panel);
+    results->addWidget(Wyniki_WSWZS_Panel);
+    results->addStretch();
+    top->addLayout(results, 1);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(top);
+    page->addWidget(Srednia_ListView, 1);
+
+    SredniaWazona_Panel->hide();
+    SredniaWazonazSerii_Panel->hide();
+    Wyniki_WSW_Panel->hide();
+    Wyniki_WSWZS_Panel->hide();
+
+    connect(TypObliczenSredniej_ComboBox, &QComboBox::activated, this,
+            &MeanPage::TypObliczenSredniej_ComboBoxChange);
+    connect(BitBtn6, &QPushButton::clicked, this, &MeanPage::BitBtn6Click);
+    connect(Srednia_ListView, &ResultList::rowSelected, this,
+            &MeanPage::AktualizowanieList_WynikowSredniej);
+    connect(Srednia_ListView->deleteAction(), &QAction::triggered, this, &MeanPage::Delete2Click);
+}
+
+void MeanPage::buildInputs()
+{
+    TypObliczenSredniej_ComboBox = makePicker(
+        this, "TypObliczenSredniej_ComboBox",
+        {QStringLiteral("Średnia Standardowa"), QStringLiteral("Średnia Ważona"),
+         QStringLiteral("Średnia Ważona z Serii")},
+        0);
+    BitBtn6 = new QPushButton(QStringLiteral("Obliczaj"), this);
+    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
+    BitBtn6->setMinimumWidth(120);
+
+    SredniaStandardowa_Panel = makePanel(this, "SredniaStandardowa_Panel");
+    auto* standard = new QGridLayout(SredniaStandardowa_Panel);
+    NrKolumnySredniejStandardowej_ComboBox = makePicker(
+        SredniaStandardowa_Panel, "NrKolumnySredniejStandardowej_ComboBox", columnPickerItems(), 0);
+    standard->addWidget(addCaption(SredniaStandardowa_Panel, QStringLiteral("z kolumny nr")), 0, 0);
+    standard->addWidget(NrKolumnySredniejStandardowej_ComboBox, 0, 1);
+    standard->setColumnStretch(2, 1);
+
+    SredniaWazona_Panel = makePanel(this, "SredniaWazona_Panel");
+    auto* weighted = new QGridLayout(SredniaWazona_Panel);
+    NrKolumnySrednich_SredniejWazowej_ComboBox = makePicker(
+        SredniaWazona_Panel, "NrKolumnySrednich_SredniejWazowej_ComboBox", columnPickerItems(), 0);
+    NrKolumnyNiepewnosci_SredniejWazowej_ComboBox =
+        makePicker(SredniaWazona_Panel, "NrKolumnyNiepewnosci_SredniejWazowej_ComboBox",
+                   columnPickerItems(), 1);
+    weighted->addWidget(addCaption(SredniaWazona_Panel, QStringLiteral("średnie w kolumnie")), 0, 0);
+    weighted->addWidget(NrKolumnySrednich_SredniejWazowej_ComboBox, 0, 1);
+    weighted->addWidget(addCaption(SredniaWazona_Panel, QStringLiteral("niepewności w kolumnie")),
+                        1, 0);
+    weighted->addWidget(NrKolumnyNiepewnosci_SredniejWazowej_ComboBox, 1, 1);
+    weighted->setColumnStretch(2, 1);
+
+    SredniaWazonazSerii_Panel = makePanel(this, "SredniaWazonazSerii_Panel");
+    auto* series = new QGridLayout(SredniaWazonazSerii_Panel);
+    NrKolumnSredniejWazowejSerii_Edit =
+        new QLineEdit(QStringLiteral("A,D,K-N"), SredniaWazonazSerii_Panel);
+    NrKolumnSredniejWazowejSerii_Edit->setObjectName(QStringLiteral("NrKolumnSredniejWazowejSerii_Edit"));
+    series->addWidget(addCaption(SredniaWazonazSerii_Panel, QStringLiteral("z kolumn nr")), 0, 0);
+    series->addWidget(NrKolumnSredniejWazowejSerii_Edit, 0, 1);
+    int row = 1;
+    for (const QString& help : {QStringLiteral("Wstaw nazwy (litery) kolumn lub ich zakresy"),
+                                QStringLiteral("oddzielone przecinkami, np. A, D, K-N."),
+                                QStringLiteral("Program przyjmuje duże i małe litery.")}) {
+        QLabel* line = addCaption(SredniaWazonazSerii_Panel, help);
+        line->setForegroundRole(QPalette::PlaceholderText);
+        series->addWidget(line, row++, 0, 1, 2);
+    }
+}
+
+void MeanPage::buildResults()
+{
+    Wyniki_WSS_Panel = makePanel(this, "Wyniki_WSS_Panel");
+    auto* standard = new QGridLayout(Wyniki_WSS_Panel);
+    Wynik_AnalizowanaKolumna_WSS_Label = addResultRow(
+        standard, QStringLiteral("Analizowana kolumna danych:"), "Wynik_AnalizowanaKolumna_WSS_Label");
+    Wynik_LiczbaDanych_WSS_Label = addResultRow(standard, QStringLiteral("Liczba danych wynosi:"),
+                                                "Wynik_LiczbaDanych_WSS_Label");
+    Wynik_WartoscSrednia_WSS_Label =
+        addResultRow(standard, QStringLiteral("Wartość Średnia Standardowa wynosi:"),
+                     "Wynik_WartoscSrednia_WSS_Label");
+    Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label =
+        addResultRow(standard, QStringLiteral("Odchylenie standardowe pojedynczego pomiaru:"),
+                     "Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label");
+    Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label = addResultRow(
+        standard, QStringLiteral("Odchylenie standardowe Wartości Średniej Standardowej:"),
+        "Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label");
+
+    Wyniki_WSW_Panel = makePanel(this, "Wyniki_WSW_Panel");
+    auto* weighted = new QGridLayout(Wyniki_WSW_Panel);
+    Wyniki_AnalizowanaKolumna_WSW_Label = addResultRow(
+        weighted, QStringLiteral("Analizowana kolumna danych:"), "Wyniki_AnalizowanaKolumna_WSW_Label");
+    Wyniki_NiepewnosciKolumna_WSW_Label = addResultRow(
+        weighted, QStringLiteral("Niepewności w kolumnie:"), "Wyniki_NiepewnosciKolumna_WSW_Label");
+    Wyniki_LiczbaDanych_WSW_Label = addResultRow(
+        weighted, QStringLiteral("Liczba wartości średnich wynosi:"), "Wyniki_LiczbaDanych_WSW_Label");
+    Wyniki_WartoscSredniaWazona_WSW_Label =
+        addResultRow(weighted, QStringLiteral("Wartość Średnia Ważona wynosi:"),
+                     "Wyniki_WartoscSredniaWazona_WSW_Label");
+    Wyniki_OdchylenieSredniejWazonej_WSW_Label =
+        addResultRow(weighted, QStringLiteral("Odchylenie standardowe Średniej Ważonej:"),
+                     "Wyniki_OdchylenieSredniejWazonej_WSW_Label");
+    Wyniki_WartosciCHi2_WSW_Label = addResultRow(weighted, QStringLiteral("Wartość testu Chi^2:"),
+                                                 "Wyniki_WartosciCHi2_WSW_Label");
+
+    Wyniki_WSWZS_Panel = makePanel(this, "Wyniki_WSWZS_Panel");
+    auto* series = new QGridLayout(Wyniki_WSWZS_Panel);
+    Wyniki_AnalizowanaKolumna_WSWZS_Label =
+        addResultRow(series, QStringLiteral("Analizowane kolumny danych:"),
+                     "Wyniki_AnalizowanaKolumna_WSWZS_Label");
+    Wyniki_WartoscSredniaWazona_WSWZS_Label =
+        addResultRow(series, QStringLiteral("Wartość Średnia Ważona z Serii wynosi:"),
+                     "Wyniki_WartoscSredniaWazona_WSWZS_Label");
+    Wyniki_OdchylenieSredniejWazonej_WSWZS_Label =
+        addResultRow(series, QStringLiteral("Odchylenie standardowe Średniej Ważonej z Serii:"),
+                     "Wyniki_OdchylenieSredniejWazonej_WSWZS_Label");
+    Wyniki_WartosciCHi2_WSWZS_Label = addResultRow(series, QStringLiteral("Wartość testu Chi^2:"),
+                                                   "Wyniki_WartosciCHi2_WSWZS_Label");
+}
+
+void MeanPage::showPanelsFor(int kind)
+{
+    for (QFrame* panel : {SredniaStandardowa_Panel, SredniaWazona_Panel, SredniaWazonazSerii_Panel,
+                          Wyniki_WSS_Panel, Wyniki_WSW_Panel, Wyniki_WSWZS_Panel})
+        panel->hide();
+    switch (kind) {
+    case 0:
+        SredniaStandardowa_Panel->show();
+        Wyniki_WSS_Panel->show();
+        break;
+    case 1:
+        SredniaWazona_Panel->show();
+        Wyniki_WSW_Panel->show();
+        break;
+    case 2:
+        SredniaWazonazSerii_Panel->show();
+        Wyniki_WSWZS_Panel->show();
+        break;
+    default:
+        break;
+    }
+}
+
+void MeanPage::TypObliczenSredniej_ComboBoxChange()
+{
+    showPanelsFor(TypObliczenSredniej_ComboBox->currentIndex());
+}
+
+void MeanPage::BitBtn6Click()
+{
+    switch (TypObliczenSredniej_ComboBox->currentIndex()) {
+    case 0: wartosc_srednia_standardowa(); break;
+    case 1: Wartosc_srednia_wazona(); break;
+    case 2: Wartosc_srednia_zserii(); break;
+    default: break;
+    }
+}
+
+void MeanPage::wartosc_srednia_standardowa()
+{
+    const int c = NrKolumnySredniejStandardowej_ComboBox->currentIndex() + 1;
+    if (!Obliczenie_wartosci_sredniej_dlakolumny(sheet_, columns_, c)) {
+        showAnalysisMessage(QStringLiteral("Błąd Średniej Standardowej!"),
+                            QStringLiteral("Brak danych w kolumnie!  Lub niepoprawny format numeryczny!"));
+        return;
+    }
+    const ColumnRecord& record = columns_[c];
+    Wynik_AnalizowanaKolumna_WSS_Label->setText(
+        columnText(c, NrKolumnySredniejStandardowej_ComboBox->currentText()));
+    Wynik_LiczbaDanych_WSS_Label->setText(QString::number(record.NumericCount));
+    Wynik_WartoscSrednia_WSS_Label->setText(resultText(record.Mean));
+    Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->setText(resultText(record.StdDevSingle));
+    Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->setText(resultText(record.StdDevMean));
+    Srednia_ListView->appendRow({QStringLiteral("Standardowa"), Wynik_AnalizowanaKolumna_WSS_Label->text(),
+                                 kNoValue, Wynik_LiczbaDanych_WSS_Label->text(),
+                                 Wynik_WartoscSrednia_WSS_Label->text(),
+                                 Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->text(),
+                                 Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->text(),
+                                 kNoValue});
+    Srednia_ListView->setFocus();
+}
+
+void MeanPage::Wartosc_srednia_wazona()
+{
+    const int p = NrKolumnySrednich_SredniejWazowej_ComboBox->currentIndex() + 1;
+    const int q = NrKolumnyNiepewnosci_SredniejWazowej_ComboBox->currentIndex() + 1;
+    if (!Obliczenie_wartosci_sredniej_dlakolumny(sheet_, columns_, p)) {
+        showAnalysisMessage(stats::weightedMeanMessage(stats::WeightedMeanNoticeKind::NoData));
+        return;
+    }
+    const int last = columns_[p].LastNumericRow;
+    const std::vector<stats::Cell> values = columnCells(sheet_, p, last);
+    const std::vector<stats::Cell> uncertainties = columnCells(sheet_, q, last);
+    const stats::WeightedMeanOutcome outcome = stats::weightedMean(values, uncertainties);
+    for (const stats::WeightedMeanNotice& notice : outcome.notices)
+        showAnalysisMessage(stats::weightedMeanMessage(notice.kind));
+    if (!outcome.result)
+        return;
+
+    const stats::WeightedMeanResult& r = *outcome.result;
+    Wyniki_AnalizowanaKolumna_WSW_Label->setText(
+        columnText(p, NrKolumnySrednich_SredniejWazowej_ComboBox->currentText()));
+    Wyniki_NiepewnosciKolumna_WSW_Label->setText(
+        columnText(q, NrKolumnyNiepewnosci_SredniejWazowej_ComboBox->currentText()));
+    Wyniki_LiczbaDanych_WSW_Label->setText(QString::number(columns_[p].NumericCount));
+    Wyniki_WartoscSredniaWazona_WSW_Label->setText(resultText(r.mean));
+    Wyniki_OdchylenieSredniejWazonej_WSW_Label->setText(resultText(r.stdDev));
+    Wyniki_WartosciCHi2_WSW_Label->setText(resultText(r.reducedChiSquared));
+    Srednia_ListView->appendRow({QStringLiteral("Ważona"), Wyniki_AnalizowanaKolumna_WSW_Label->text(),
+                                 Wyniki_NiepewnosciKolumna_WSW_Label->text(),
+                                 Wyniki_LiczbaDanych_WSW_Label->text(),
+                                 Wyniki_WartoscSredniaWazona_WSW_Label->text(), kNoValue,
+                                 Wyniki_OdchylenieSredniejWazonej_WSW_Label->text(),
+                                 Wyniki_WartosciCHi2_WSW_Label->text()});
+    Srednia_ListView->setFocus();
+}
+
+bool MeanPage::Okreslenie_kolumny()
+{
+    const stats::ColumnSetParse parse =
+        stats::parseColumnSet(NrKolumnSredniejWazowejSerii_Edit->text().toStdString());
+    NrKolumnSredniejWazowejSerii_Edit->setText(fromUtf8(parse.editText));
+    // Every notice but the last word of a failure, which the series run gives itself.
+    for (const stats::ColumnSetNoticeKind notice : parse.notices)
+        if (notice != stats::ColumnSetNoticeKind::Unparsable)
+            showAnalysisMessage(stats::columnSetMessage(notice));
+    for (const int column : parse.columns)
+        columns_[column].SeriesMark = std::uint8_t(column);
+    return parse.ok;
+}
+
+void MeanPage::Wartosc_srednia_zserii()
+{
+    for (int column = 1; column <= kSheetColumns; ++column)
+        columns_[column].SeriesMark = 0;
+    if (!Okreslenie_kolumny()) {
+        showAnalysisMessage(stats::columnSetMessage(stats::ColumnSetNoticeKind::Unparsable));
+        return;
+    }
+    std::vector<stats::StandardMean> series;
+    for (int column = 1; column <= kSheetColumns; ++column) {
+        if (columns_[column].SeriesMark == 0)
+            continue;
+        if (!Obliczenie_wartosci_sredniej_dlakolumny(sheet_, columns_, column)) {
+            showAnalysisMessage(stats::seriesNoDataMessage());
+            return;
+        }
+        const ColumnRecord& record = columns_[column];
+        series.push_back({record.NumericCount, record.Mean, record.StdDevSingle, record.StdDevMean,
+                          record.Weight});
+    }
+    const stats::SeriesMean result = stats::seriesWeightedMean(series);
+    Wyniki_AnalizowanaKolumna_WSWZS_Label->setText(NrKolumnSredniejWazowejSerii_Edit->text());
+    Wyniki_WartoscSredniaWazona_WSWZS_Label->setText(resultText(result.mean));
+    Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->setText(resultText(result.stdDev));
+    Wyniki_WartosciCHi2_WSWZS_Label->setText(resultText(result.chiSquared));
+    Srednia_ListView->appendRow({QStringLiteral("Ważona z Serii"),
+                                 Wyniki_AnalizowanaKolumna_WSWZS_Label->text(), kNoValue, kNoValue,
+                                 Wyniki_WartoscSredniaWazona_WSWZS_Label->text(), kNoValue,
+                                 Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->text(),
+                                 Wyniki_WartosciCHi2_WSWZS_Label->text()});
+    Srednia_ListView->setFocus();
+}
+
+void MeanPage::setPickerFromText(QComboBox* picker, const QString& columnText)
+{
+    picker->setCurrentIndex(columnNumberFromText(columnText) - 1);
+}
+
+void MeanPage::AktualizowanieList_WynikowSredniej()
+{
+    const QList<QLabel*> labels = {
+        Wynik_AnalizowanaKolumna_WSS_Label, Wynik_LiczbaDanych_WSS_Label,
+        Wynik_WartoscSrednia_WSS_Label, Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label,
+        Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label, Wyniki_AnalizowanaKolumna_WSW_Label,
+        Wyniki_NiepewnosciKolumna_WSW_Label, Wyniki_LiczbaDanych_WSW_Label,
+        Wyniki_WartoscSredniaWazona_WSW_Label, Wyniki_OdchylenieSredniejWazonej_WSW_Label,
+        Wyniki_WartosciCHi2_WSW_Label, Wyniki_AnalizowanaKolumna_WSWZS_Label,
+        Wyniki_WartoscSredniaWazona_WSWZS_Label, Wyniki_OdchylenieSredniejWazonej_WSWZS_Label,
+        Wyniki_WartosciCHi2_WSWZS_Label};
+    const int row = Srednia_ListView->focusedRow();
+    if (Srednia_ListView->rowCount() == 0 || row < 0) {
+        for (QLabel* label : labels)
+            label->clear();
+        return;
+    }
+    auto sub = [&](int k) { return Srednia_ListView->subItem(row, k); };
+    int kind = 0;
+    if (sub(0) == QStringLiteral("Ważona"))
+        kind = 1;
+    if (sub(0) == QStringLiteral("Ważona z Serii"))
+        kind = 2;
+    TypObliczenSredniej_ComboBox->setCurrentIndex(kind);
+    showPanelsFor(kind);
+    if (kind == 0) {
+        Wynik_AnalizowanaKolumna_WSS_Label->setText(sub(1));
+        Wynik_LiczbaDanych_WSS_Label->setText(sub(3));
+        Wynik_WartoscSrednia_WSS_Label->setText(sub(4));
+        Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->setText(sub(5));
+        Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->setText(sub(6));
+        setPickerFromText(NrKolumnySredniejStandardowej_ComboBox, sub(1));
+    } else if (kind == 1) {
+        Wyniki_AnalizowanaKolumna_WSW_Label->setText(sub(1));
+        Wyniki_NiepewnosciKolumna_WSW_Label->setText(sub(2));
+        Wyniki_LiczbaDanych_WSW_Label->setText(sub(3));
+        Wyniki_WartoscSredniaWazona_WSW_Label->setText(sub(4));
+        Wyniki_OdchylenieSredniejWazonej_WSW_Label->setText(sub(6));
+        Wyniki_WartosciCHi2_WSW_Label->setText(sub(7));
+        setPickerFromText(NrKolumnySrednich_SredniejWazowej_ComboBox, sub(1));
+        setPickerFromText(NrKolumnyNiepewnosci_SredniejWazowej_ComboBox, sub(2));
+    } else {
+        Wyniki_AnalizowanaKolumna_WSWZS_Label->setText(sub(1));
+        Wyniki_WartoscSredniaWazona_WSWZS_Label->setText(sub(4));
+        Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->setText(sub(6));
+        Wyniki_WartosciCHi2_WSWZS_Label->setText(sub(7));
+    }
+}
+
+void MeanPage::Delete2Click()
+{
+    Srednia_ListView->deleteFocusedRow();
+    AktualizowanieList_WynikowSredniej();
+}

@@ -1,0 +1,168 @@
+#include "records/ResultList.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QStandardItemModel>
+
+namespace tallox {
+
+ResultList::ResultList(const QString& name, const QStringList& headers, int subItemCount,
+                       QWidget* parent)
+    : QTreeView(parent), model_(new QStandardItemModel(0, subItemCount + 1, this)),
+      subItemCount_(subItemCount), shownSubItems_(int(headers.size()))
+{
+    setObjectName(name);
+    model_->setHorizontalHeaderLabels(QStringList{QString()} + headers);
+    setModel(model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAlternatingRowColors(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setColumnWidth(0, 20);
+    for (int column = shownSubItems_ + 1; column <= subItemCount_; ++column)
+        setColumnHidden(column, true);
+    fitColumns();
+
+    menu_ = new QMenu(this);
+    delete_ = menu_->addAction(QStringLiteral("Usuń wybrane analizy"));
+    // Its item shows only when the list has a row to delete.
+    connect(menu_, &QMenu::aboutToShow, this, [this] { delete_->setVisible(rowCount() > 0); });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { menu_->popup(viewport()->mapToGlobal(at)); });
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (!selected.isEmpty())
+                    emit rowSelected(selected.indexes().constFirst().row());
+            });
+}
+
+int ResultList::rowCount() const { return model_->rowCount(); }
+
+QString ResultList::caption(int row) const
+{
+    const QStandardItem* item = model_->item(row, 0);
+    return item ? item->text() : QString();
+}
+
+QString ResultList::subItem(int row, int index) const
+{
+    const QStandardItem* item = model_->item(row, index + 1);
+    return item ? item->text() : QString();
+}
+
+int ResultList::focusedRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ResultList::appendRow(const QStringList& subItems)
+{
+    QList<QStandardItem*> items;
+    items << new QStandardItem(QString::number(rowCount() + 1));
+    for (int i = 0; i < subItemCount_; ++i)
+        items << new QStandardItem(subItems.value(i));
+    for (QStandardItem* item : items)
+        item->setEditable(false);
+    model_->appendRow(items);
+    fitColumns();
+    focusRow(rowCount() - 1);
+}
+
+void ResultList::focusRow(int row)
+{
+    if (row < 0 || row >= rowCount()) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = model_->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void ResultList::deleteFocusedRow()
+{
+    int i = focusedRow();
+    if (i < 0)
+        return;
+    model_->removeRow(i);
+    const int n = rowCount();
+    // The last row gone: the new last row; the row before the last gone: the row before it;
+    // any earlier row: the row that took its place.
+    if (i >= n - 1)
+        i = i - 1;
+    if (n == 1)
+        i = 0;
+    focusRow(n == 0 ? -1 : i);
+    setFocus();
+}
+
+void ResultList::setColumnWidths(const QList<int>& widths)
+{
+    fixedWidths_ = widths;
+    fitColumns();
+}
+
+void ResultList::fitColumns()
+{
+    for (int column = 1; column <= shownSubItems_; ++column) {
+        const int fixed = fixedWidths_.value(column - 1);
+        if (fixed > 0)
+            setColumnWidth(column, fixed);
+        else
+            resizeColumnToContents(column);
+    }
+}
+
+QString ResultList::asText() const
+{
+    QStringList lines;
+    QStringList header{QString()};
+    for (int column = 1; column <= shownSubItems_; ++column)
+        header << model_->headerData(column, Qt::Horizontal).toString();
+    lines << header.join(u'\t');
+    for (int row = 0; row < rowCount(); ++row) {
+        QStringList fields{caption(row)};
+        for (int k = 0; k < shownSubItems_; ++k)
+            fields << subItem(row, k);
+        lines << fields.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+void ResultList::copyToClipboard() const { QApplication::clipboard()->setText(asText()); }
+
+bool ResultList::event(QEvent* event)
+{
+    // Ctrl+C in a list copies the list, not the worksheet block the main menu would copy.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QTreeView::event(event);
+}
+
+void ResultList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copyToClipboard();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+} // namespace tallox
