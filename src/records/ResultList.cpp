@@ -28,6 +28,7 @@ ResultList::ResultList(const QString& name, const QStringList& headers, int subI
     setAllColumnsShowFocus(true);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    header()->setMinimumSectionSize(16);
     setColumnWidth(0, 20);
     for (int column = shownSubItems_ + 1; column <= subItemCount_; ++column)
         setColumnHidden(column, true);

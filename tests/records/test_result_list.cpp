@@ -1,0 +1,94 @@
+// A result list on its own: appending, picking, deleting, copying.
+#include "records/ResultList.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+using tallox::ResultList;
+
+class ResultListTest : public ::testing::Test {
+protected:
+    ResultList list{QStringLiteral("Lista"), {QStringLiteral("Kolumna"), QStringLiteral("Wynik")}, 3};
+    void fill(int rows)
+    {
+        for (int i = 1; i <= rows; ++i)
+            list.appendRow({QStringLiteral("%1 (A)").arg(i), QStringLiteral("%1.0").arg(i), "x"});
+    }
+    void focus(int row) { list.setCurrentIndex(list.model()->index(row, 0)); }
+    QString focusedCaption() { return list.caption(list.focusedRow()); }
+};
+
+TEST_F(ResultListTest, AppendedRowIsFocusedSelectedAndAnnounced)
+{
+    QSignalSpy picked(&list, &ResultList::rowSelected);
+    fill(2);
+    EXPECT_EQ(list.rowCount(), 2);
+    EXPECT_EQ(list.caption(1), QStringLiteral("2"));
+    EXPECT_EQ(list.subItem(1, 1), QStringLiteral("2.0"));
+    EXPECT_EQ(list.subItem(1, 2), QStringLiteral("x"));  // kept, though it has no column
+    EXPECT_TRUE(list.isColumnHidden(3));
+    EXPECT_EQ(list.focusedRow(), 1);
+    ASSERT_EQ(picked.count(), 2);
+    EXPECT_EQ(picked.last().at(0).toInt(), 1);
+    EXPECT_EQ(list.columnWidth(0), 20);
+}
+
+TEST_F(ResultListTest, DeletingFocusesTheRowAUserExpects)
+{
+    fill(4);
+    focus(2);  // row 3
+    list.deleteFocusedRow();
+    EXPECT_EQ(focusedCaption(), QStringLiteral("2"));
+
+    while (list.rowCount() > 0)
+        list.deleteFocusedRow();
+    fill(4);
+    focus(1);  // row 2: the row that takes its place
+    list.deleteFocusedRow();
+    EXPECT_EQ(focusedCaption(), QStringLiteral("3"));
+
+    focus(2);  // the last row
+    list.deleteFocusedRow();
+    EXPECT_EQ(focusedCaption(), QStringLiteral("3"));
+}
+
+TEST_F(ResultListTest, DeletingTheLastRowLeavesNoFocusAndNothingToDelete)
+{
+    fill(1);
+    list.deleteFocusedRow();
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_EQ(list.focusedRow(), -1);
+    list.deleteFocusedRow();  // nothing to delete: no harm
+    EXPECT_EQ(list.rowCount(), 0);
+}
+
+TEST_F(ResultListTest, ContextMenuOffersDeleteOnlyWhenThereAreRows)
+{
+    emit list.contextMenu()->aboutToShow();
+    EXPECT_FALSE(list.deleteAction()->isVisible());
+    fill(1);
+    emit list.contextMenu()->aboutToShow();
+    EXPECT_TRUE(list.deleteAction()->isVisible());
+    EXPECT_EQ(list.deleteAction()->text(), QStringLiteral("Usuń wybrane analizy"));
+}
+
+TEST_F(ResultListTest, CtrlCCopiesHeaderAndRowsAsTabSeparatedText)
+{
+    fill(2);
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(&list, &override);
+    EXPECT_TRUE(override.isAccepted());
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(&list, &press);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("\tKolumna\tWynik\n1\t1 (A)\t1.0\n2\t2 (A)\t2.0\n"));
+}
+
+} // namespace
