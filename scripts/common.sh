@@ -3,6 +3,10 @@
 
 TALLOX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# ccache (when installed) shares its cache between checkouts in different folders.
+export CCACHE_BASEDIR="$TALLOX_ROOT"
+export CCACHE_NOHASHDIR=1
+
 # Build and run time: compiler, Qt 6 (widgets, print support, SVG), the plotting engine,
 # Polish texts for Qt's own dialogs, fonts with Polish glyphs, the tool-bar icons.
 # Tests and checks: GoogleTest, freexl (independent .xls reader), Xvfb for real-window runs.
@@ -45,11 +49,16 @@ tallox_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
-# tallox_build <build-dir> [cmake options...]
+# tallox_build <build-dir> [cmake options...]: configures and builds everything.
+# TALLOX_TARGET=<name> tallox_build ...: builds that target only.
 tallox_build() {
   local dir=$1; shift
   local jobs
   jobs=$(nproc 2>/dev/null || echo 2)
   cmake -S "$TALLOX_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$jobs"
+  if [ -n "${TALLOX_TARGET:-}" ]; then
+    cmake --build "$dir" -j "$jobs" --target "$TALLOX_TARGET"
+  else
+    cmake --build "$dir" -j "$jobs"
+  fi
 }

@@ -1,6 +1,9 @@
 // Renders every page of the main window and every dialog to PNG files, with sample
 // measurements in the sheet, so the user interface can be looked at without a display.
 //   tallox_screens <output folder>
+#include "analyses/AnalysesPage.h"
+#include "analyses/MeanPage.h"
+#include "analyses/PlanningPage.h"
 #include "app/OtherForms.h"
 #include "app/TForm1.h"
 #include "app/TForm12.h"
@@ -11,8 +14,12 @@
 #include "worksheet/TF1Book.h"
 
 #include <QDir>
+#include <QComboBox>
+#include <QPushButton>
 #include <QLocale>
 #include <QTabWidget>
+#include "common/Dialogs.h"
+#include "common/Messages.h"
 #include <QTextStream>
 #include <cmath>
 
@@ -50,6 +57,11 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(folder);
 
+    // Boxes are recorded, not shown: the pictures are of the pages.
+    tallox::setMessageHandler([](const tallox::Message& m) {
+        QTextStream(stdout) << "box: " << m.caption << " | " << m.text << '\n';
+        return tallox::MessageAnswer::Ok;
+    });
     TForm1 form;
     fillSampleData(*form.F1Book1);
     form.show();
@@ -60,6 +72,19 @@ int main(int argc, char** argv)
         form.PageControl1->setCurrentIndex(i);
         app.processEvents();
         ok &= save(form, folder, QStringLiteral("main-%1").arg(QLatin1String(pages[i])));
+    }
+    // The analysis pages with results of the sample data.
+    AnalysesPage& analyses = *form.Analizy_TabSheet;
+    form.PageControl1->setCurrentIndex(2);
+    analyses.meanPage->BitBtn6->click();
+    analyses.meanPage->NrKolumnySredniejStandardowej_ComboBox->setCurrentIndex(1);
+    analyses.meanPage->BitBtn6->click();
+    analyses.planningPage->Planowanie_Button->click();
+    const char* subPages[] = {"srednia", "planowanie", "regresja", "linearyzacja"};
+    for (int i = 0; i < analyses.pages->count(); ++i) {
+        analyses.pages->setCurrentIndex(i);
+        app.processEvents();
+        ok &= save(form, folder, QStringLiteral("main-3-analizy-%1").arg(QLatin1String(subPages[i])));
     }
     form.PageControl1->setCurrentIndex(0);
 
