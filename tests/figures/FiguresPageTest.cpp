@@ -1,0 +1,122 @@
+// The page as a user first meets it, its layout beside the chart, and what it draws.
+#include "FigurePageFixture.h"
+
+#include "figures/PointStyles.h"
+#include "figures/SampleComboBox.h"
+#include "figures/UpDown.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+
+using namespace tallox;
+
+namespace {
+QStringList itemsOf(const QComboBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+}  // namespace
+
+TEST_F(FigurePageTest, StartsWithOnlyAddEnabledAndTheInitialChoices)
+{
+    EXPECT_EQ(page->objectName(), "Wykresy_TabSheet");
+    EXPECT_TRUE(page->AddFigure_Button->isEnabled());
+    EXPECT_EQ(page->AddFigure_Button->text(), "Dodaj Wykres");
+    EXPECT_EQ(page->AddFigure_Button->toolTip(), "Utworz nowy wykres");
+    EXPECT_EQ(page->RemoveFigure_Button->text(), "Usuń");
+    EXPECT_EQ(page->Akceptuj_Button->text(), "Akceptuj Ustawienia");
+    for (const char* name : {"RemoveFigure_Button", "Akceptuj_Button", "NrWykresu_ComboBox",
+                             "NrKolumnyDanychX_ComboBox", "TypNiepX_ComboBox", "TypNiepY_ComboBox",
+                             "WidocznyWykres_ComboBox", "TypPunktow_ComboBox", "Rozmiar_Edit",
+                             "Rozmiar_UpDown", "NiepX_Label", "NiepX_Edit"}) {
+        QWidget* w = page->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_FALSE(w->isEnabled()) << name;
+    }
+
+    QStringList dataColumns;
+    for (char c = 'A'; c <= 'V'; ++c)
+        dataColumns << QString(QChar(c));
+    dataColumns << "Trans X" << "Trans Y" << "Trans niep X" << "Trans niep Y";
+    EXPECT_EQ(itemsOf(page->NrKolumnyDanychX_ComboBox), dataColumns);
+    EXPECT_EQ(page->NrKolumnyDanychX_ComboBox->currentText(), "A");
+    EXPECT_EQ(page->NrKolumnyDanychY_ComboBox->currentText(), "B");
+    EXPECT_EQ(page->NrKolumnyNiepewnosciX_ComboBox->count(), 26);
+    EXPECT_EQ(page->NrKolumnyNiepewnosciX_ComboBox->currentText(), "A");
+    EXPECT_EQ(page->NrKolumnyNiepewnosciY_ComboBox->currentText(), "B");
+    EXPECT_EQ(itemsOf(page->TypNiepX_ComboBox), (QStringList{"Brak", "Takie same", "Różne"}));
+    EXPECT_EQ(itemsOf(page->NrWykresu_ComboBox), QStringList{"1"});
+    EXPECT_EQ(page->WidocznyWykres_ComboBox->currentText(), "Tak");
+    EXPECT_EQ(page->WidocznaRegresja_ComboBox->currentText(), "Nie");
+    EXPECT_EQ(page->TypPunktow_ComboBox->currentIndex(), 1);
+    EXPECT_EQ(page->KolorPunktow_ComboBox->count(), 7);
+    EXPECT_EQ(page->StylPunktow_ComboBox->count(), 2);
+    EXPECT_EQ(page->Rozmiar_Edit->text(), "4");
+    EXPECT_EQ(page->Rozmiar_UpDown->position(), 4);
+    EXPECT_EQ(page->NiepX_Edit->text(), "0.2");
+    EXPECT_EQ(page->NiepY_Edit->text(), "0.3");
+    EXPECT_EQ(page->NiepX_Label->text(), "   Niepewności  X   ");
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             page->NiepX_Edit, page->oWartoscidlakolumnyX_DoWykresu_Label,
+             page->NrKolumnyNiepewnosciY_ComboBox, page->zkolumnyY_DoWykresu_Label})
+        EXPECT_FALSE(hidden->isVisibleTo(page.get())) << hidden->objectName().toStdString();
+    EXPECT_EQ(page->TypPunktow_ComboBox->palette().color(QPalette::Base), buttonFaceColour());
+    EXPECT_EQ(page->Rozmiar_Edit->palette().color(QPalette::Base), buttonFaceColour());
+
+    QTabWidget* pages = page->figureOptionsPages;
+    EXPECT_FALSE(pages->isTabVisible(pages->indexOf(page->Dodatki_TabSheet)));
+    EXPECT_EQ(pages->tabText(pages->indexOf(page->Dodatki_TabSheet)), "   Dodatki   ");
+    EXPECT_EQ(pages->tabText(pages->indexOf(page->regressionResultsPage)), "  Wyniki Regresji  ");
+}
+
+TEST_F(FigurePageTest, ColourChangeWithoutAFigureSelectedOnlyTellsTheUser)
+{
+    page->NrWykresu_ComboBox->setCurrentIndex(-1);
+    choose(page->KolorPunktow_ComboBox, 3);
+    EXPECT_EQ(boxes(), std::vector<QString>{"Information|Najpierw ustal numer zestawu danych"});
+    EXPECT_EQ(points().penColor(), QColor(Qt::red));
+}
+
+TEST_F(FigurePageTest, ChartFillsThePageHeightAndTheInputsStayBesideIt)
+{
+    page->show();
+    page->resize(1000, 640);
+    chart->resize(700, chart->height());  // the main window sets the width
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->pos(), QPoint(0, 0));
+    EXPECT_EQ(chart->height(), 640);
+    EXPECT_EQ(chart->width(), 700);
+    auto* inputs = page->findChild<QScrollArea*>("figureInputsArea");
+    ASSERT_NE(inputs, nullptr);
+    EXPECT_GE(inputs->geometry().left(), chart->geometry().right() + 1);
+    EXPECT_EQ(inputs->geometry().right(), page->width() - 1);
+}
+
+TEST_F(FigurePageTest, RendersTheFigureWithItsBoxes)
+{
+    fillColumn(1, {1, 2, 3, 4});
+    fillColumn(2, {1, 4, 9, 16});
+    page->AddFigure_Button->click();
+    choose(page->TypNiepX_ComboBox, 1);
+    choose(page->TypNiepY_ComboBox, 1);
+    choose(page->KolorPunktow_ComboBox, 2);
+    page->show();
+    chart->replotNow();
+    const QImage image = page->grab().toImage();
+    // Some pixels in the plot area wear the points' blue.
+    const QRect area = chart->plotArea();
+    ASSERT_FALSE(area.isEmpty());
+    int blue = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            blue += image.pixelColor(x, y) == QColor(Qt::blue);
+    EXPECT_GT(blue, 20);
+    if (qEnvironmentVariableIsSet("TALLOX_FIGURES_SCREENSHOT"))
+        image.save(qEnvironmentVariable("TALLOX_FIGURES_SCREENSHOT"));
+}
