@@ -239,12 +239,10 @@ void FiguresPage::RemoveFigure_ButtonClick()
     paintByName(figureControls::exerciseInputs, false);
     figureOptionsPages->setTabEnabled(figureOptionsPages->indexOf(Dodatki_TabSheet), false);
 
+    // Greyed with the other figure inputs above.
     if (NrWykresu_ComboBox->count() == 1) {
         NrWykresu_ComboBox->setEnabled(false);
         AktuWykres_Label->setEnabled(false);
-    } else {
-        // With more than one figure the list stays usable, in the window colour.
-        paintInput(NrWykresu_ComboBox, windowColour());
     }
 }
 

@@ -173,6 +173,7 @@ void FiguresPage::uncertaintyColumnChosen(Axis axis, int index)
     danewykresu& figure = figures_.record(s);
     const bool x = axis == Axis::X;
     group(axis).kind->setCurrentIndex(2);
+    showUncertaintyInput(axis, 2);
     (x ? figure.UncColumnX : figure.UncColumnY) = std::uint8_t(index + 1);
     (x ? figure.UncKindX : figure.UncKindY) = 2;
     // Loading the points rebuilds the boxes; a hidden figure keeps the setting and draws nothing

@@ -128,7 +128,7 @@ void FiguresPage::buildControls()
     inputs->setObjectName(QStringLiteral("figureInputs"));
     auto* column = new QVBoxLayout(inputs);
     column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(6);
+    column->setSpacing(5);
 
     // The figure: its number, create and remove.
     auto* figureRow = new QGridLayout;
@@ -199,7 +199,7 @@ void FiguresPage::buildControls()
 
     buildOptionPages();
     figureOptionsPages->setParent(inputs);
-    figureOptionsPages->setMinimumHeight(160);
+    figureOptionsPages->setMinimumHeight(120);
     column->addWidget(figureOptionsPages, 1);
 
     inputsArea_->setWidget(inputs);
@@ -294,16 +294,18 @@ void FiguresPage::buildStyleGroup(QWidget* panel)
     size->addWidget(Rozmiar_Edit, 1);
     size->addWidget(Rozmiar_UpDown);
 
-    grid->addWidget(TypPunktow_Label, 0, 0);
-    grid->addWidget(TypPunktow_ComboBox, 0, 1);
-    grid->addWidget(KolorPunktow_Label, 0, 2);
-    grid->addWidget(KolorPunktow_ComboBox, 0, 3);
-    grid->addWidget(StylPunktow_Label, 1, 0);
-    grid->addWidget(StylPunktow_ComboBox, 1, 1);
-    grid->addWidget(Rozmiar_Label, 1, 2);
-    grid->addLayout(size, 1, 3);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(3, 3);
+    // The colour list shows the colour's name beside its swatch, so it takes a whole row.
+    grid->addWidget(KolorPunktow_Label, 0, 0);
+    grid->addWidget(KolorPunktow_ComboBox, 0, 1, 1, 3);
+    grid->addWidget(TypPunktow_Label, 1, 0);
+    grid->addWidget(TypPunktow_ComboBox, 1, 1);
+    grid->addWidget(StylPunktow_Label, 1, 2);
+    grid->addWidget(StylPunktow_ComboBox, 1, 3);
+    grid->addWidget(Rozmiar_Label, 2, 0);
+    grid->addLayout(size, 2, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    Rozmiar_UpDown->setFixedHeight(Rozmiar_Edit->sizeHint().height());
     // The colour list shows names: its popup is wider than the closed list.
     KolorPunktow_ComboBox->view()->setMinimumWidth(130);
 }

@@ -18,7 +18,8 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent)
     for (QToolButton* button : {up_, down_}) {
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+        button->setMinimumHeight(0);
         button->setFixedWidth(16);
         column->addWidget(button);
     }

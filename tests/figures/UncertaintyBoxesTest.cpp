@@ -175,3 +175,14 @@ TEST_F(UncertaintyTest, BackToNoneHidesTheInputsAndTheBoxes)
     EXPECT_FALSE(page->NiepX_Edit->isVisibleTo(page.get()));
     EXPECT_FALSE(page->oWartoscidlakolumnyX_DoWykresu_Label->isVisibleTo(page.get()));
 }
+
+TEST_F(UncertaintyTest, ChoosingAColumnByRoutineShowsTheColumnList)
+{
+    fillColumn(8, {0.5, 0.5, 0.5});
+    page->Obsluga_ComboBoxa_NiepewnosciX(7);
+    EXPECT_EQ(page->TypNiepX_ComboBox->currentText(), "Różne");
+    EXPECT_TRUE(page->NrKolumnyNiepewnosciX_ComboBox->isVisibleTo(page.get()));
+    EXPECT_TRUE(page->zkolumnyX_DoWykresu_Label->isVisibleTo(page.get()));
+    EXPECT_EQ(figure().UncColumnX, 8);
+    expectCorners(0, 0.5, 10, 1.5, 10);
+}
