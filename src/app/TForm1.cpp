@@ -14,6 +14,7 @@
 #include "common/PanelStatusBar.h"
 #include "common/TextFile.h"
 #include "worksheet/ColumnTable.h"
+#include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
 
 #include <QAction>
@@ -72,6 +73,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     buildMenus();
     buildToolBar();
     buildPopupMenus();
+    dataFiles = new DataFiles(*F1Book1, *StatusBar1, UsersHomeFolder, {}, this);
     connectCommands();
     FormCreate();
 

@@ -14,6 +14,7 @@ class QTabWidget;
 class QToolBar;
 class AnalysesPage;
 class ColumnTable;
+class DataFiles;
 class DataPage;
 class TF1Book;
 class TForm2;
@@ -69,6 +70,8 @@ public:
     TForm15* Form15 = nullptr;
 
     ColumnTable& columnTable();
+    // Loading and saving data files, dots to commas.
+    DataFiles* dataFiles = nullptr;
     // The printer the chart is printed on: landscape from start-up until a printer dialog
     // changes it.
     QPrinter& printer();

@@ -3,6 +3,7 @@
 
 #include "app/DataPage.h"
 #include "common/Dialogs.h"
+#include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
 
 #include <QAction>
@@ -263,6 +264,21 @@ void TForm1::connectCommands()
     on({"Wytnij1", "Clear1", "CutData_ToolButton"}, [this] { F1Book1->CutSelection(); });
     on({"W1", "Paste1", "PasteData_ToolButton"}, [this] { F1Book1->PasteClipboard(); });
     on({"ZaznaczWszystko1", "Select_All"}, &TForm1::ZaznaczWszystko1Click);
+    on({"Otwrz1", "LodaHomePro_ToolButton", "LoadData_ToolButton"},
+       [this] { dataFiles->Ladowanie_Danych(); });
+    connect(Dane_TabSheet->LoadData_Button, &QPushButton::clicked, dataFiles,
+            &DataFiles::Ladowanie_Danych);
+    on({"Zachowajjako1"}, [this] { dataFiles->Zachowaj_Dane(); });
+    connect(Dane_TabSheet->SaveData_Button, &QPushButton::clicked, dataFiles,
+            &DataFiles::Zachowaj_Dane);
+    on({"Zamiekropkinaprzecinki2", "Zamiekropkinaprzecinki1"},
+       [this] { dataFiles->ZamianaKropek_naPrzecinki(); });
+    // A recent data file of the user: the item's caption is the file's path.
+    for (int i = 1; i <= 9; ++i)
+        if (QAction* item = action(QStringLiteral("ListaUsersData_PopUp_N%1").arg(i)))
+            connect(item, &QAction::triggered, this, [this, item] {
+                dataFiles->Ogolna_procedure_Ladowania_Danych_zPopupu(item->text());
+            });
     on({"UstawieniaWydruku1"}, &TForm1::UstawieniaWydruku1Click);
     on({"Koniec1"}, &TForm1::Koniec1Click);
     on({"Explorer1", "OpenExplorator_ToolButton"}, [] { tallox::openExternal("explorer.exe"); });

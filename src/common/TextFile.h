@@ -7,8 +7,8 @@
 
 namespace tallox {
 
-// Decodes bytes as UTF-8 (a BOM is dropped) or, when they are not valid UTF-8, as Windows-1250,
-// the code page of files written by older Windows copies.
+// Decodes bytes as UTF-8 (a BOM is dropped; UTF-16 with its BOM too) or, when they are not valid
+// UTF-8, as Windows-1250, the code page of files written by older Windows copies.
 QString decodeText(const QByteArray& bytes);
 
 // The file's lines, LF or CR LF ended; a missing or unreadable file reads as no lines.

@@ -1,6 +1,8 @@
 #pragma once
 // What the analyses know about each of the 26 worksheet columns, the column count that scans a
 // column, and the sheet layout (size, headings, widths and colours of the transform columns).
+#include "worksheet/formats/SheetBounds.h"
+
 #include <array>
 #include <cstdint>
 
@@ -19,8 +21,8 @@ struct ColumnRecord {
 
 namespace tallox {
 
-inline constexpr int kSheetRows = 200;
-inline constexpr int kSheetColumns = 26;
+inline constexpr int kSheetRows = sheetRows;
+inline constexpr int kSheetColumns = sheetColumns;
 inline constexpr int kDataColumns = 22;  // "A" to "V"; 23 to 26 are the transform columns
 
 } // namespace tallox

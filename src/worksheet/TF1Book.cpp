@@ -2,9 +2,13 @@
 
 #include "worksheet/SheetText.h"
 #include "worksheet/SheetView.h"
+#include "worksheet/formats/SheetFile.h"
+#include "worksheet/formats/TlxFormat.h"
+#include "worksheet/formats/xls/XlsFile.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QVBoxLayout>
@@ -345,10 +349,56 @@ void TF1Book::PasteClipboard()
     pasteText(std::min(sel_.r1, sel_.r2), std::min(sel_.c1, sel_.c2), text);
 }
 
-bool TF1Book::ReadFile(const QString&, int& fileType)
+bool TF1Book::ReadFile(const QString& path, int& fileType)
 {
-    fileType = 0;
-    return false;
+    const tallox::SheetLoadResult read = tallox::readSheetFile(path, tallox::worksheetLocale());
+    lastFileError_ = read.error;
+    lastReadTruncated_ = read.truncated;
+    if (!read.ok)
+        return false;
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(64) : QByteArray();
+    fileType = tallox::xls::looksLikeXls(head)  ? int(tallox::xlsFileType)
+               : tallox::looksLikeTlx(head) ? int(tallox::tlxFileType)
+                                             : int(tallox::tsvFileType);
+    replaceCells(read.sheet);
+    return true;
 }
 
-bool TF1Book::WriteFile(const QString&, int) { return false; }
+bool TF1Book::WriteFile(const QString& path, int fileTypeCode)
+{
+    const tallox::SheetWriteResult written =
+        tallox::writeSheetFile(path, fileTypeCode, sheetCells(), tallox::worksheetLocale());
+    lastFileError_ = written.error;
+    return written.ok;
+}
+
+void TF1Book::replaceCells(const tallox::SheetCells& cells)
+{
+    for (Cell& c : cells_)
+        c = Cell{};
+    for (const tallox::SheetCell& in : cells.cells) {
+        if (!inSheet(in.row, in.col))
+            continue;
+        Cell& c = cell(in.row, in.col);
+        if (in.kind == tallox::SheetCell::Kind::Number)
+            c = Cell{NumberCell, in.number, {}};
+        else if (!in.text.isEmpty())
+            c = Cell{TextCell, 0.0, in.text};
+    }
+    cellsChanged(1, 1, maxRow_, maxCol_);
+}
+
+tallox::SheetCells TF1Book::sheetCells() const
+{
+    tallox::SheetCells out;
+    for (int r = 1; r <= maxRow_; ++r)
+        for (int c = 1; c <= maxCol_; ++c) {
+            const Cell& x = cell(r, c);
+            if (x.kind == NumberCell)
+                out.cells.push_back({r, c, tallox::SheetCell::Kind::Number, x.number, {}});
+            else if (x.kind == TextCell)
+                out.cells.push_back({r, c, tallox::SheetCell::Kind::Text, 0.0, x.text});
+        }
+    return out;
+}

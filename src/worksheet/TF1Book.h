@@ -80,9 +80,19 @@ public:
     std::int64_t CellFill(int row, int col) const;
 
     // Files: the type the file was recognised as goes to fileType (1 own, 3 tab-separated,
-    // 4 Excel). Reading replaces the sheet's contents only when the whole file was read.
+    // 4 Excel). Reading replaces the sheet's contents only when the whole file was read; a
+    // failure leaves the sheet as it was. Writing never leaves a half-written file behind.
     bool ReadFile(const QString& path, int& fileType);
     bool WriteFile(const QString& path, int fileTypeCode);
+    // Why the last ReadFile or WriteFile failed (a Polish sentence), and whether the last read
+    // file held data outside the sheet, which was left out.
+    QString lastFileError() const { return lastFileError_; }
+    bool lastReadTruncated() const { return lastReadTruncated_; }
+
+    // Every value of the sheet replaced by the given cells (fills and headings stay).
+    void replaceCells(const tallox::SheetCells& cells);
+    // The sheet's non-empty cells.
+    tallox::SheetCells sheetCells() const;
 
     // Clipboard: the selected block as tab-separated text, as spreadsheet programs exchange it.
     void CopySelection();
@@ -134,6 +144,8 @@ private:
     int showTabs_ = 1, showHScrollBar_ = 1;
     bool allowEditHeaders_ = true;
     bool syncingSelection_ = false;
+    QString lastFileError_;
+    bool lastReadTruncated_ = false;
     tallox::SheetModel* model_ = nullptr;
     tallox::SheetView* view_ = nullptr;
 };

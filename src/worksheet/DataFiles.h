@@ -1,0 +1,45 @@
+#pragma once
+// Loading and saving the worksheet's data files through the open and save dialogs, loading a
+// file from a user's recent list, and turning dotted number texts into numbers.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class TF1Book;
+
+namespace tallox {
+class PanelStatusBar;
+}
+
+class DataFiles : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<void()> resetFigureCount;  // a load (or a cancelled open) forgets figures
+        std::function<void()> refillDataList;    // the user's recent data files changed
+    };
+    // usersHomeFolder is read at each command (the users' files location may change).
+    DataFiles(TF1Book& sheet, tallox::PanelStatusBar& status, const QString& usersHomeFolder,
+              Hooks hooks, QObject* parent = nullptr);
+
+    // The open dialog's and save dialog's entries, in order.
+    static QStringList openFilters();
+    static QStringList saveFilters();
+
+public slots:
+    void Ladowanie_Danych();
+    void Ogolna_procedure_Ladowania_Danych_zPopupu(const QString& path);
+    void Zachowaj_Dane();
+    void ZamianaKropek_naPrzecinki();
+
+private:
+    QString currentUser() const;
+    void reportReadFailure(const QString& path, const QString& reason) const;
+    void warnAboutDots() const;
+    void recordInDataList(const QString& path);
+
+    TF1Book& sheet_;
+    tallox::PanelStatusBar& status_;
+    const QString& usersHomeFolder_;
+    Hooks hooks_;
+};
