@@ -1,6 +1,8 @@
 // The uncertainty boxes: kinds, typed values, letters naming columns, per-point columns.
 #include "FigurePageFixture.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 
 using namespace tallox;
@@ -185,4 +187,31 @@ TEST_F(UncertaintyTest, ChoosingAColumnByRoutineShowsTheColumnList)
     EXPECT_TRUE(page->zkolumnyX_DoWykresu_Label->isVisibleTo(page.get()));
     EXPECT_EQ(figure().UncColumnX, 8);
     expectCorners(0, 0.5, 10, 1.5, 10);
+}
+
+TEST_F(UncertaintyTest, LeavingTheValueFieldReadsIt)
+{
+    choose(page->TypNiepX_ComboBox, 1);
+    page->show();
+    QApplication::setActiveWindow(page.get());
+    page->NiepX_Edit->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(page->NiepX_Edit->hasFocus());
+    page->NiepX_Edit->setText("0,5");
+    page->Akceptuj_Button->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(page->NiepX_Edit->text(), "0.5");
+    EXPECT_DOUBLE_EQ(figure().UncValueX, 0.5);
+    expectCorners(2, 2.5, 30, 3.5, 30);
+}
+
+TEST_F(UncertaintyTest, ABoxTakingTheFocusIsNoLeavingOfTheField)
+{
+    choose(page->TypNiepX_ComboBox, 1);
+    page->NiepX_Edit->setText("0,1,2");
+    // The box of an Enter takes the window's focus: no second reading, no second box.
+    QFocusEvent toBox(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(page->NiepX_Edit, &toBox);
+    EXPECT_TRUE(boxes().empty());
+    QFocusEvent toControl(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(page->NiepX_Edit, &toControl);
+    EXPECT_EQ(boxes(), std::vector<QString>{kBadValue});
 }
