@@ -109,6 +109,8 @@ FiguresPage::FiguresPage(TF1Book& sheet, ColumnTable& columns, FigureTable& figu
 FiguresPage::~FiguresPage()
 {
     chart_.removeEventFilter(this);
+    for (QLineEdit* field : {NiepX_Edit, NiepY_Edit, Rozmiar_Edit})
+        field->removeEventFilter(this);
 }
 
 int FiguresPage::currentSlot() const
