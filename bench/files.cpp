@@ -1,0 +1,62 @@
+// Loading and saving a full 200 x 26 worksheet in each file format, as the data-file commands
+// do it (TF1Book::WriteFile / ReadFile, including the grid's update); medians of 20 runs.
+#include "worksheet/ColumnTable.h"
+#include "worksheet/TF1Book.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    TF1Book sheet;
+    Kolorowanie_Kolumn(sheet);
+    std::mt19937_64 random(2026);
+    std::uniform_real_distribution<double> values(-1e4, 1e4);
+    for (int r = 1; r <= 200; ++r)
+        for (int c = 1; c <= 26; ++c) {
+            if (c % 7 == 0)
+                sheet.setCellText(r, c, QStringLiteral("pomiar %1 – próbka ąęł").arg(r));
+            else
+                sheet.setCellNumber(r, c, values(random));
+        }
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        int code;
+    } formats[] = {{"tlx", 1}, {"dat", 3}, {"xls", 4}};
+    for (const auto& format : formats) {
+        const QString path = dir.filePath(QStringLiteral("arkusz.") + QLatin1String(format.name));
+        std::vector<double> saves, loads;
+        for (int i = 0; i < 20; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            if (!sheet.WriteFile(path, format.code))
+                return 1;
+            saves.push_back(timer.nsecsElapsed() / 1e6);
+            timer.restart();
+            int type = 0;
+            if (!sheet.ReadFile(path, type))
+                return 1;
+            loads.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("%s: save %.2f ms, load %.2f ms (medians of 20; budget 20 ms each)\n",
+                    format.name, median(saves), median(loads));
+    }
+    return 0;
+}
