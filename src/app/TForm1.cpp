@@ -9,6 +9,8 @@
 #include "app/TextFileDialog.h"
 #include "chart/Chart.h"
 #include "common/Dialogs.h"
+#include "figures/FigureTable.h"
+#include "figures/FiguresPage.h"
 #include "common/Links.h"
 #include "common/Messages.h"
 #include "common/PanelStatusBar.h"
@@ -63,7 +65,8 @@ constexpr int kFigureInputsWidth = 280;
 } // namespace
 
 TForm1::TForm1(Edition edition, QWidget* parent)
-    : QMainWindow(parent), edition_(edition), columnTable_(std::make_unique<ColumnTable>())
+    : QMainWindow(parent), edition_(edition), columnTable_(std::make_unique<ColumnTable>()),
+      figureTable_(std::make_unique<FigureTable>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  Tallox PL 2.0 beta"));
@@ -73,7 +76,8 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     buildMenus();
     buildToolBar();
     buildPopupMenus();
-    dataFiles = new DataFiles(*F1Book1, *StatusBar1, UsersHomeFolder, {}, this);
+    dataFiles = new DataFiles(*F1Book1, *StatusBar1, UsersHomeFolder,
+                              {[this] { figureTable_->resetCount(); }, {}}, this);
     connectCommands();
     FormCreate();
 
@@ -95,6 +99,8 @@ TForm1::TForm1(Edition edition, QWidget* parent)
 TForm1::~TForm1() = default;
 
 ColumnTable& TForm1::columnTable() { return *columnTable_; }
+
+FigureTable& TForm1::figureTable() { return *figureTable_; }
 
 QPrinter& TForm1::printer()
 {
@@ -141,10 +147,8 @@ void TForm1::buildPages()
     F1Book1 = Dane_TabSheet->F1Book1;
     PageControl1->addTab(Dane_TabSheet, QStringLiteral("Dane"));
 
-    Wykresy_TabSheet = new QWidget;
-    Wykresy_TabSheet->setObjectName(QStringLiteral("Wykresy_TabSheet"));
-    Wykresy_TabSheet->installEventFilter(this);
-    Chart1 = new Chart(Wykresy_TabSheet);
+    Chart1 = new Chart;
+    Wykresy_TabSheet = new FiguresPage(*F1Book1, *columnTable_, *figureTable_, *Chart1);
     PageControl1->addTab(Wykresy_TabSheet, QStringLiteral("Wykresy"));
 
     Analizy_TabSheet = new AnalysesPage(*F1Book1, *columnTable_);
@@ -253,12 +257,8 @@ bool TForm1::event(QEvent* event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == PageControl1)
-            FormResize();
-        else if (watched == Wykresy_TabSheet)
-            Chart1->resize(Chart1->width(), static_cast<QResizeEvent*>(event)->size().height());
-    }
+    if (event->type() == QEvent::Resize && watched == PageControl1)
+        FormResize();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -302,3 +302,13 @@ void TForm1::Info1Click() { execModal(*Form4); }
 void TForm1::Historia1Click() { execModal(*Form3); }
 
 void TForm1::StronaDomowaPracowni1Click() { openExternal(links::kLaboratoryPage); }
+
+void TForm1::printChart()
+{
+    if (runPrintDialog(printer()))
+        Chart1->print(printer());
+}
+
+void TForm1::copyChart() { Chart1->copyToClipboard(); }
+
+void TForm1::Chart1ClickAxis() { execModal(*Form15); }

@@ -30,6 +30,8 @@ class TForm14;
 class TForm15;
 namespace tallox {
 class Chart;
+class FigureTable;
+class FiguresPage;
 class PanelStatusBar;
 }
 
@@ -51,7 +53,7 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QToolBar* ToolBar1 = nullptr;
     DataPage* Dane_TabSheet = nullptr;
-    QWidget* Wykresy_TabSheet = nullptr;
+    tallox::FiguresPage* Wykresy_TabSheet = nullptr;
     AnalysesPage* Analizy_TabSheet = nullptr;
     QWidget* MainOptions_TabSheet = nullptr;
     QMenu* PopUpMenu_Wejsc = nullptr;
@@ -70,6 +72,7 @@ public:
     TForm15* Form15 = nullptr;
 
     ColumnTable& columnTable();
+    tallox::FigureTable& figureTable();
     // Loading and saving data files, dots to commas.
     DataFiles* dataFiles = nullptr;
     // The printer the chart is printed on: landscape from start-up until a printer dialog
@@ -92,6 +95,9 @@ public slots:
     void Info1Click();
     void Historia1Click();
     void StronaDomowaPracowni1Click();
+    void printChart();
+    void copyChart();
+    void Chart1ClickAxis();
 
 protected:
     bool event(QEvent* event) override;
@@ -112,5 +118,6 @@ private:
 
     Edition edition_;
     std::unique_ptr<ColumnTable> columnTable_;
+    std::unique_ptr<tallox::FigureTable> figureTable_;
     std::unique_ptr<QPrinter> printer_;
 };

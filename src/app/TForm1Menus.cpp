@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "app/DataPage.h"
+#include "chart/Chart.h"
 #include "common/Dialogs.h"
 #include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
@@ -247,6 +248,7 @@ void TForm1::buildPopupMenus()
                                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)));
     for (QAction* item : chart->actions())
         item->setShortcutContext(Qt::WidgetShortcut);
+    Chart1->setContextMenu(PopupMenu_Wykresu);
 }
 
 void TForm1::connectCommands()
@@ -289,4 +291,7 @@ void TForm1::connectCommands()
     on({"Info1", "WhatNew_ToolButton"}, &TForm1::Info1Click);
     on({"Historia1", "History_ToolButton"}, &TForm1::Historia1Click);
     on({"StronaDomowaPracowni1", "HomePageLab_ToolButton"}, &TForm1::StronaDomowaPracowni1Click);
+    on({"Drukuj1", "Drukuj2", "Printer_ToolButton"}, &TForm1::printChart);
+    on({"KopiujWykres1", "KopiujWykres2", "CopyScreen_ToolButton"}, &TForm1::copyChart);
+    connect(Chart1, &tallox::Chart::axisClicked, this, &TForm1::Chart1ClickAxis);
 }

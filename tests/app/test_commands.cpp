@@ -2,6 +2,7 @@
 #include "app/TForm12.h"
 #include "app/TForm13.h"
 #include "app/TForm2.h"
+#include "chart/Chart.h"
 #include "common/Links.h"
 #include "common/PanelStatusBar.h"
 #include "support/fixture.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 
@@ -181,6 +184,29 @@ TEST_F(CommandTest, CodeVersionButtonReducesTheStartDialogForGood)
     start.Dalej_Button->click();
     form().Form2->Button1->click();
     expectReduced();
+}
+
+TEST_F(CommandTest, ChartCommandsPrintCopyAndOpenTheAxisWindow)
+{
+    int printDialogs = 0;
+    tallox::setPrintDialogHandler([&](QPrinter& printer) {
+        ++printDialogs;
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        return false;  // the user cancels: nothing is printed
+    });
+    trigger("Drukuj1");
+    trigger("Printer_ToolButton");
+    EXPECT_EQ(printDialogs, 2);
+
+    QApplication::clipboard()->clear();
+    trigger("KopiujWykres1");
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->hasFormat(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(copied->hasImage());
+
+    emit form().Chart1->axisClicked(&form().Chart1->bottomAxis());
+    EXPECT_EQ(modalShown, (std::vector<QString>{"Form15"}));
 }
 
 TEST_F(CommandTest, TypingIntoTheSheetWithTheKeyboard)

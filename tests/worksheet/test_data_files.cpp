@@ -1,5 +1,6 @@
 // Loading and saving data files as a user does it: the dialogs, the names, the messages.
 #include "common/PanelStatusBar.h"
+#include "figures/FigureTable.h"
 #include "support/fixture.h"
 #include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
@@ -206,6 +207,24 @@ TEST_F(DataFilesTest, RecentFileGoesToTheTopOfTheUsersDataListOnce)
                            "Ostrzeżenie ładowania zbioru danych !|Brak nazwy użytkownika, dane "
                            "będą jednak dostępne standardowo w macierzystym katalogu"}));
     EXPECT_EQ(bytes("_data.ini"), (path + "\r\n").toUtf8());
+}
+
+TEST_F(DataFilesTest, LoadingForgetsTheFiguresEvenWhenTheDialogIsCancelled)
+{
+    tallox::FigureTable& figures = form().figureTable();
+    figures.raiseCount();
+    figures.raiseCount();
+    fileAnswers.push_back({});
+    files->Ladowanie_Danych();
+    EXPECT_EQ(figures.count(), 0);
+    figures.raiseCount();
+    sheet->setCellNumber(1, 1, 1.0);
+    save("figury", 1);
+    open("figury.tlx", 1);
+    EXPECT_EQ(figures.count(), 0);
+    figures.raiseCount();
+    open("nie-ma-takiego.tlx", 1);  // a file that cannot be read changes nothing
+    EXPECT_EQ(figures.count(), 1);
 }
 
 } // namespace
