@@ -5,6 +5,7 @@
 #include "analyses/MeanPage.h"
 #include "analyses/PlanningPage.h"
 #include "app/OtherForms.h"
+#include "figures/FiguresPage.h"
 #include "app/TForm1.h"
 #include "app/TForm12.h"
 #include "app/TForm13.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QLocale>
 #include <QTabWidget>
@@ -73,6 +75,23 @@ int main(int argc, char** argv)
         app.processEvents();
         ok &= save(form, folder, QStringLiteral("main-%1").arg(QLatin1String(pages[i])));
     }
+    // A figure of the sample data: periods against lengths, a common X uncertainty and Y
+    // uncertainties from column D.
+    tallox::FiguresPage& figures = *form.Wykresy_TabSheet;
+    form.PageControl1->setCurrentIndex(1);
+    figures.AddFigure_ButtonClick();
+    auto choose = [](QComboBox* picker, int index) {
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+    };
+    choose(figures.TypNiepX_ComboBox, 1);
+    figures.NiepX_Edit->setText(QStringLiteral("0,05"));
+    figures.NiepX_EditKeyDown(Qt::Key_Return);
+    choose(figures.TypNiepY_ComboBox, 2);
+    choose(figures.NrKolumnyNiepewnosciY_ComboBox, 3);
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-2-wykresy-figura"));
+
     // The analysis pages with results of the sample data.
     AnalysesPage& analyses = *form.Analizy_TabSheet;
     form.PageControl1->setCurrentIndex(2);
@@ -80,6 +99,11 @@ int main(int argc, char** argv)
     analyses.meanPage->NrKolumnySredniejStandardowej_ComboBox->setCurrentIndex(1);
     analyses.meanPage->BitBtn6->click();
     analyses.planningPage->Planowanie_Button->click();
+    analyses.meanPage->TypObliczenSredniej_ComboBox->setCurrentIndex(1);
+    emit analyses.meanPage->TypObliczenSredniej_ComboBox->activated(1);
+    analyses.meanPage->NrKolumnySrednich_SredniejWazowej_ComboBox->setCurrentIndex(1);
+    analyses.meanPage->NrKolumnyNiepewnosci_SredniejWazowej_ComboBox->setCurrentIndex(3);
+    analyses.meanPage->BitBtn6->click();
     const char* subPages[] = {"srednia", "planowanie", "regresja", "linearyzacja"};
     for (int i = 0; i < analyses.pages->count(); ++i) {
         analyses.pages->setCurrentIndex(i);
