@@ -1,4 +1,5 @@
 #include "stats/Regression.h"
+#include "FitTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,24 +9,6 @@
 
 namespace tallox::stats {
 namespace {
-
-using V = std::vector<long double>;
-using C = std::vector<Cell>;
-
-C cells(const V& values)
-{
-    C out;
-    for (long double v : values)
-        out.push_back(numberCell(v));
-    return out;
-}
-
-void expectClose(long double computed, long double expected, const char* what)
-{
-    EXPECT_NEAR(static_cast<double>(computed), static_cast<double>(expected),
-                1e-14 * std::max(1.0, std::fabs(static_cast<double>(expected))))
-        << what;
-}
 
 TEST(EffectiveFit, WorkedLineWithCommonUncertainties)
 {
