@@ -6,24 +6,31 @@ class ColumnTable;
 class MeanPage;
 class PlanningPage;
 class QTabWidget;
+class RegressionPage;
 class TF1Book;
 
 namespace tallox {
-class ResultList;
+class Chart;
+class FigureTable;
+class FiguresPage;
 }
 
 class AnalysesPage : public QWidget {
     Q_OBJECT
 public:
-    AnalysesPage(TF1Book& sheet, ColumnTable& columns, QWidget* parent = nullptr);
+    AnalysesPage(TF1Book& sheet, ColumnTable& columns, tallox::FigureTable& figures,
+                 tallox::Chart& chart, tallox::FiguresPage& figuresPage, QWidget* parent = nullptr);
 
     QTabWidget* pages = nullptr;
     MeanPage* meanPage = nullptr;
     PlanningPage* planningPage = nullptr;
-    QWidget* regressionPage = nullptr;
+    RegressionPage* regressionPage = nullptr;
     QWidget* linearizationPage = nullptr;
-    tallox::ResultList* Regresja_ListView = nullptr;
 
 public slots:
-    void Delete3Click();
+    // The page came into view: the regression page shows the current figure's settings.
+    void Analizy_TabSheetShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -151,7 +151,7 @@ void TForm1::buildPages()
     Wykresy_TabSheet = new FiguresPage(*F1Book1, *columnTable_, *figureTable_, *Chart1);
     PageControl1->addTab(Wykresy_TabSheet, QStringLiteral("Wykresy"));
 
-    Analizy_TabSheet = new AnalysesPage(*F1Book1, *columnTable_);
+    Analizy_TabSheet = new AnalysesPage(*F1Book1, *columnTable_, *figureTable_, *Chart1, *Wykresy_TabSheet);
     PageControl1->addTab(Analizy_TabSheet, QStringLiteral("Analizy"));
 
     MainOptions_TabSheet = new QWidget;

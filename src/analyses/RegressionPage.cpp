@@ -1,0 +1,594 @@
+#include "analyses/RegressionPage.h"
+
+#include "analyses/AnalysisSupport.h"
+#include "chart/Chart.h"
+#include "common/Dialogs.h"
+#include "figures/FigureTable.h"
+#include "figures/FiguresPage.h"
+#include "records/ResultList.h"
+#include "stats/Regression.h"
+#include "stats/ResultFormat.h"
+#include "worksheet/TF1Book.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+using namespace tallox;
+
+namespace {
+
+const QString kNoValue = fromUtf8(stats::noValueText);
+const QString kLastPrefix = QStringLiteral("Ostatnie analizy to Regresja ");
+
+// The linearization writes its transformed values into these worksheet columns.
+constexpr int kTransXColumn = 23;
+constexpr int kTransYColumn = 24;
+
+// The record keeps 80-bit reals; a quantity without a value (two points leave no degree of
+// freedom for the spread) is kept as NaN, which every result text shows as "----------".
+long double storedValue(const std::optional<long double>& value)
+{
+    return value ? *value : std::numeric_limits<long double>::quiet_NaN();
+}
+
+stats::UncertaintyKind uncertaintyKind(std::uint8_t kind)
+{
+    switch (kind) {
+    case 1: return stats::UncertaintyKind::Common;
+    case 2: return stats::UncertaintyKind::PerPoint;
+    default: return stats::UncertaintyKind::None;
+    }
+}
+
+QFrame* makePanel(QWidget* parent, const char* name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    return panel;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+RegressionPage::RegressionPage(TF1Book& sheet, FigureTable& figures, Chart& chart,
+                               FiguresPage& figuresPage, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), figures_(figures), chart_(chart), figuresPage_(figuresPage)
+{
+    setObjectName(QStringLiteral("RegresjaLiniowa_TabSheet"));
+    buildControls();
+    placeControls();
+
+    connect(TypObliczenRegresji_ComboBox, &QComboBox::activated, this,
+            &RegressionPage::TypObliczenRegresji_ComboBoxChange);
+    connect(TypNiepewnosciX_DoRegWazonej_ComboBox, &QComboBox::activated, this,
+            &RegressionPage::TypNiepewnosciX_DoRegWazonej_ComboBoxChange);
+    connect(TypNiepewnosciY_DoRegWazonej_ComboBox, &QComboBox::activated, this,
+            &RegressionPage::TypNiepewnosciY_DoRegWazonej_ComboBoxChange);
+    connect(BitBtn8, &QPushButton::clicked, this, &RegressionPage::BitBtn8Click);
+    connect(RegresjaFont_Button, &QPushButton::clicked, this,
+            &RegressionPage::RegresjaFont_ButtonClick);
+    connect(Regresja_ListView, &ResultList::rowSelected, this,
+            [this](int row) { Regresja_ListViewSelectItem(row, true); });
+    connect(Regresja_ListView, &QAbstractItemView::clicked, this,
+            &RegressionPage::Regresja_ListViewClick);
+    connect(Regresja_ListView->deleteAction(), &QAction::triggered, this,
+            &RegressionPage::Delete3Click);
+}
+
+void RegressionPage::buildControls()
+{
+    const QStringList kinds{QStringLiteral("Brak"), QStringLiteral("Takie same"),
+                            QStringLiteral("Różne")};
+    TypObliczenRegresji_ComboBox = makePicker(
+        this, "TypObliczenRegresji_ComboBox",
+        {QStringLiteral("Klasyczna"), QStringLiteral("Ważona"), QStringLiteral("Efektywna")}, 0);
+    BitBtn8 = new QPushButton(QStringLiteral("Wyznaczaj"), this);
+    BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
+    BitBtn8->setMinimumWidth(120);
+    NrWykresudoRegresji_ComboBox =
+        makePicker(this, "NrWykresudoRegresji_ComboBox", {QStringLiteral("1")}, 0);
+    RegresjaFont_Button = new QPushButton(QStringLiteral("Czcionka Opisu"), this);
+    RegresjaFont_Button->setObjectName(QStringLiteral("RegresjaFont_Button"));
+
+    RegresjaKlasyczna_Panel = makePanel(this, "RegresjaKlasyczna_Panel");
+    RegresjaWazonaEfektywna_Panel = makePanel(this, "RegresjaWazonaEfektywna_Panel");
+    QWidget* panel = RegresjaWazonaEfektywna_Panel;
+    TypNiepewnosciX_DoRegWazonej_ComboBox =
+        makePicker(panel, "TypNiepewnosciX_DoRegWazonej_ComboBox", kinds, 0);
+    TypNiepewnosciY_DoRegWazonej_ComboBox =
+        makePicker(panel, "TypNiepewnosciY_DoRegWazonej_ComboBox", kinds, 0);
+    NiepewnoscX_DoRegWazonej_Edit = new QLineEdit(QStringLiteral("0.2"), panel);
+    NiepewnoscX_DoRegWazonej_Edit->setObjectName(QStringLiteral("NiepewnoscX_DoRegWazonej_Edit"));
+    NiepewnoscY_DoRegWazonej_Edit = new QLineEdit(QStringLiteral("0.3"), panel);
+    NiepewnoscY_DoRegWazonej_Edit->setObjectName(QStringLiteral("NiepewnoscY_DoRegWazonej_Edit"));
+    oWartoscidlakolumnyX_DoRegWazonej_Label =
+        makeLabel(panel, "oWartoscidlakolumnyX_DoRegWazonej_Label", QStringLiteral("o wartości"));
+    oWartoscidlakolumnyY_DoRegWazonej_Label =
+        makeLabel(panel, "oWartoscidlakolumnyY_DoRegWazonej_Label", QStringLiteral("o wartości"));
+    NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox = makePicker(
+        panel, "NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox", columnPickerItems(), 0);
+    NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox = makePicker(
+        panel, "NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox", columnPickerItems(), 1);
+    zkolumnyX_DoRegWazonej_Label =
+        makeLabel(panel, "zkolumnyX_DoRegWazonej_Label", QStringLiteral("z kolumny"));
+    zkolumnyY_DoRegWazonej_Label =
+        makeLabel(panel, "zkolumnyY_DoRegWazonej_Label", QStringLiteral("z kolumny"));
+
+    // The uncertainty display only shows the figure's settings: they are changed on the
+    // figures page, and the settings refresh brings them here.
+    for (QComboBox* picker : {TypNiepewnosciX_DoRegWazonej_ComboBox, TypNiepewnosciY_DoRegWazonej_ComboBox,
+                              NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox,
+                              NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox})
+        picker->setEnabled(false);
+    for (QLineEdit* edit : {NiepewnoscX_DoRegWazonej_Edit, NiepewnoscY_DoRegWazonej_Edit})
+        edit->setReadOnly(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             oWartoscidlakolumnyX_DoRegWazonej_Label, oWartoscidlakolumnyY_DoRegWazonej_Label,
+             NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox, NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox,
+             zkolumnyX_DoRegWazonej_Label, zkolumnyY_DoRegWazonej_Label, RegresjaWazonaEfektywna_Panel})
+        w->setVisible(false);
+
+    Ostatnie_Analizy_Regresji_Label = makeLabel(this, "Ostatnie_Analizy_Regresji_Label",
+                                                QStringLiteral("Ostatnie Analizy to Regresja"));
+    QFont heading = Ostatnie_Analizy_Regresji_Label->font();
+    heading.setBold(true);
+    Ostatnie_Analizy_Regresji_Label->setFont(heading);
+
+    Regresja_ListView = new ResultList(
+        QStringLiteral("Regresja_ListView"),
+        {QStringLiteral("Regresja"), QStringLiteral("Wykres"), QStringLiteral("Kol X"),
+         QStringLiteral("Kol Y"), QStringLiteral("NiepX"), QStringLiteral("NiepY"),
+         QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("sa"), QStringLiteral("sb"),
+         QStringLiteral("r"), QStringLiteral("Chi2")},
+        13, this);
+    Regresja_ListView->setColumnWidths({40, 25, 45, 45, 70, 70});
+    Regresja_ListView->contextMenu()->setObjectName(QStringLiteral("Regresja_PopupMenu"));
+    Regresja_ListView->deleteAction()->setObjectName(QStringLiteral("Delete3"));
+}
+
+void RegressionPage::placeControls()
+{
+    auto* uncertainties = new QGridLayout(RegresjaWazonaEfektywna_Panel);
+    int row = 0;
+    for (bool x : {true, false}) {
+        uncertainties->addWidget(addCaption(RegresjaWazonaEfektywna_Panel,
+                                            x ? QStringLiteral("niepewności x")
+                                              : QStringLiteral("niepewności y")),
+                                 row, 0);
+        uncertainties->addWidget(x ? TypNiepewnosciX_DoRegWazonej_ComboBox
+                                   : TypNiepewnosciY_DoRegWazonej_ComboBox, row, 1);
+        uncertainties->addWidget(x ? oWartoscidlakolumnyX_DoRegWazonej_Label
+                                   : oWartoscidlakolumnyY_DoRegWazonej_Label, row, 2);
+        uncertainties->addWidget(x ? zkolumnyX_DoRegWazonej_Label : zkolumnyY_DoRegWazonej_Label,
+                                 row, 2);
+        uncertainties->addWidget(x ? NiepewnoscX_DoRegWazonej_Edit : NiepewnoscY_DoRegWazonej_Edit,
+                                 row, 3);
+        uncertainties->addWidget(x ? NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox
+                                   : NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox, row, 3);
+        ++row;
+    }
+    uncertainties->setColumnStretch(4, 1);
+    RegresjaKlasyczna_Panel->setMinimumHeight(RegresjaWazonaEfektywna_Panel->sizeHint().height());
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(addCaption(this, QStringLiteral("Rodzaj Regresji")), 0, 0);
+    inputs->addWidget(TypObliczenRegresji_ComboBox, 0, 1);
+    inputs->addWidget(addCaption(this, QStringLiteral("Z wykresu")), 1, 0);
+    inputs->addWidget(NrWykresudoRegresji_ComboBox, 1, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(inputs);
+    left->addWidget(RegresjaKlasyczna_Panel);
+    left->addWidget(RegresjaWazonaEfektywna_Panel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn8);
+    buttons->addWidget(RegresjaFont_Button);
+    buttons->addStretch();
+    left->addLayout(buttons);
+    left->addStretch();
+
+    auto* resultsGrid = new QGridLayout;
+    Wspolczynnik_kierunkowy_a_Wynik_Label = addResultRow(
+        resultsGrid, QStringLiteral("Współczynnik kierunkowy a"), "Wspolczynnik_kierunkowy_a_Wynik_Label");
+    Wspolczynnik_przeciecia_b_Wynik_Label =
+        addResultRow(resultsGrid, QStringLiteral("Współczynnik przecięcia osi rzędnych b"),
+                     "Wspolczynnik_przeciecia_b_Wynik_Label");
+    Odchylenie_standardowe_wspolczynnika_a_Wynik_Label =
+        addResultRow(resultsGrid, QStringLiteral("Odchylenie standardowe współczynnika a-> sa"),
+                     "Odchylenie_standardowe_wspolczynnika_a_Wynik_Label");
+    Odchylenie_standardowe_wspolczynnika_b_Wynik_Label =
+        addResultRow(resultsGrid, QStringLiteral("Odchylenie standardowe współczynnika b-> sb"),
+                     "Odchylenie_standardowe_wspolczynnika_b_Wynik_Label");
+    Wspolczynnik_korelacji_r_Wynik_Label = addResultRow(
+        resultsGrid, QStringLiteral("Współczynnik korelacji r wynosi"), "Wspolczynnik_korelacji_r_Wynik_Label");
+    Wartosc_testu_Chi2_Wynik_Label = addResultRow(
+        resultsGrid, QStringLiteral("Wartość testu Chi^2 wynosi "), "Wartosc_testu_Chi2_Wynik_Label");
+    auto* results = new QVBoxLayout;
+    results->addWidget(Ostatnie_Analizy_Regresji_Label);
+    results->addLayout(resultsGrid);
+    results->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addSpacing(16);
+    top->addLayout(results, 1);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(top);
+    page->addWidget(Regresja_ListView, 1);
+}
+
+QList<QLabel*> RegressionPage::resultLabels() const
+{
+    return {Wspolczynnik_kierunkowy_a_Wynik_Label, Wspolczynnik_przeciecia_b_Wynik_Label,
+            Odchylenie_standardowe_wspolczynnika_a_Wynik_Label,
+            Odchylenie_standardowe_wspolczynnika_b_Wynik_Label, Wspolczynnik_korelacji_r_Wynik_Label,
+            Wartosc_testu_Chi2_Wynik_Label};
+}
+
+// --- the run -------------------------------------------------------------------------------
+
+void RegressionPage::BitBtn8Click()
+{
+    switch (TypObliczenRegresji_ComboBox->currentIndex()) {
+    case 0: Regresja_klasyczna(); break;
+    case 1: Regresja_wazona(); break;
+    case 2: Regresja_efektywna(1); break;
+    default: break;
+    }
+    // Printed whatever the outcome: a refused fit shows the previous results again.
+    Wtopienie_Wynikow_Regresji();
+}
+
+void RegressionPage::Regresja_klasyczna()
+{
+    if (!fitCurrentFigure(Kind::Classical, 1))
+        return;
+    const int f = figuresPage_.currentSlot();
+    Ostatnie_Analizy_Regresji_Label->setText(QStringLiteral("Ostatnie analizy to Regresja Klasyczna"));
+    Wypisanie_wynikow_regresji(f);
+    figuresPage_.Generacja_Niepewnosci_Wykresu();
+    Generacja_Regresji(f);
+}
+
+void RegressionPage::Regresja_wazona()
+{
+    if (!fitCurrentFigure(Kind::Weighted, 1))
+        return;
+    const int f = figuresPage_.currentSlot();
+    Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix + figures_.record(f).RegressionName);
+    Wypisanie_wynikow_regresji(f);
+    figuresPage_.Generacja_Niepewnosci_Wykresu();
+    Generacja_Regresji(f);
+}
+
+void RegressionPage::Regresja_efektywna(int mode)
+{
+    if (!fitCurrentFigure(Kind::Effective, mode))
+        return;
+    const int f = figuresPage_.currentSlot();
+    if (mode == 1) {
+        Ostatnie_Analizy_Regresji_Label->setText(
+            QStringLiteral("Ostatnie analizy to Regresja Efektywna"));
+        Wypisanie_wynikow_regresji(f);
+    }
+    if (figures_.record(f).RegressionDone) {
+        figuresPage_.Generacja_Niepewnosci_Wykresu();
+        Generacja_Regresji(f);
+    }
+}
+
+bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
+{
+    const stats::FitMethod method = kind == Kind::Classical  ? stats::FitMethod::Classical
+                                    : kind == Kind::Weighted ? stats::FitMethod::Weighted
+                                                             : stats::FitMethod::Effective;
+    auto show = [method](const stats::FitNotice& notice) {
+        showAnalysisMessage(stats::fitMessage(method, notice));
+    };
+    const int f = figuresPage_.currentSlot();
+    if (f < 0) { // no figure chosen: nothing to take points from
+        show({stats::FitNoticeKind::NoPoints});
+        return false;
+    }
+    danewykresu& figure = figures_.record(f);
+    const int n = std::max(0, figure.PointCount);
+    if (const auto stop = stats::checkFigure(std::size_t(n), figure.Shown != 0)) {
+        show(*stop);
+        return false;
+    }
+
+    // The points as plotted: point i of the series came from worksheet row i + 1.
+    const ChartSeries& series = chart_.series(f);
+    const int count = std::min(series.count(), n);
+    std::vector<long double> x(static_cast<std::size_t>(count)), y(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        x[std::size_t(i)] = series.x(i);
+        y[std::size_t(i)] = series.y(i);
+    }
+
+    stats::FitOutcome outcome;
+    if (kind == Kind::Classical) {
+        outcome = stats::classicalFit(x, y);
+    } else {
+        // The zero checks read the columns the points came from: the figure's own, or the
+        // transform columns when the linearization fits its transformed values.
+        const int columnX = mode == 0 ? kTransXColumn : figure.DataColumnX;
+        const int columnY = mode == 0 ? kTransYColumn : figure.DataColumnY;
+        const auto dataX = columnCells(sheet_, columnX, n);
+        const auto dataY = columnCells(sheet_, columnY, n);
+        // No uncertainty column reads as empty cells.
+        const auto uncX = figure.UncColumnX > 0 ? columnCells(sheet_, figure.UncColumnX, n)
+                                                : std::vector<stats::Cell>{};
+        const auto uncY = figure.UncColumnY > 0 ? columnCells(sheet_, figure.UncColumnY, n)
+                                                : std::vector<stats::Cell>{};
+        const stats::AxisData axisX{dataX, uncertaintyKind(figure.UncKindX), figure.UncValueX, uncX};
+        const stats::AxisData axisY{dataY, uncertaintyKind(figure.UncKindY), figure.UncValueY, uncY};
+        outcome = kind == Kind::Weighted ? stats::weightedFit(x, y, axisX, axisY)
+                                         : stats::effectiveFit(x, y, axisX, axisY);
+    }
+    for (const stats::FitNotice& notice : outcome.notices)
+        show(notice);
+    if (!outcome.fit)
+        return false;
+
+    const stats::LineFit& fit = *outcome.fit;
+    if (mode == 0) {
+        figure.LinA = fit.a;
+        figure.LinB = fit.b;
+        figure.LinSa = storedValue(fit.sa);
+        figure.LinSb = storedValue(fit.sb);
+        return true;
+    }
+    figure.RegA = fit.a;
+    figure.RegB = fit.b;
+    figure.RegSa = storedValue(fit.sa);
+    figure.RegSb = storedValue(fit.sb);
+    figure.RegR = fit.r;
+    figure.RegChi2 = storedValue(fit.chiSquared);
+    figure.RegressionDone = 1;
+    figure.RegressionShown = 1;
+    switch (kind) {
+    case Kind::Classical:
+        figure.RegressionKind = 0;
+        figure.RegressionName = QStringLiteral("Klasyczna");
+        break;
+    case Kind::Weighted:
+        figure.RegressionKind = 1;
+        figure.RegressionName = QStringLiteral("Ważona po ")
+                                + (outcome.weightedBy == stats::Axis::Y ? u'Y' : u'X');
+        break;
+    case Kind::Effective:
+        figure.RegressionKind = 2;
+        figure.RegressionName = QStringLiteral("Efektywna");
+        break;
+    }
+    return true;
+}
+
+// --- the output ----------------------------------------------------------------------------
+
+void RegressionPage::Wypisanie_wynikow_regresji(int f)
+{
+    const danewykresu& figure = figures_.record(f);
+    const long double values[] = {figure.RegA, figure.RegB, figure.RegSa,
+                                  figure.RegSb, figure.RegR, figure.RegChi2};
+    const QList<QLabel*> labels = resultLabels();
+    for (int i = 0; i < labels.size(); ++i)
+        labels[i]->setText(resultText(values[i]));
+
+    auto uncertaintyText = [this](std::uint8_t kind, const QString& text, int column) {
+        switch (kind) {
+        case 1: return text;
+        case 2: return sheet_.ColumnHeading(column);
+        default: return kNoValue;
+        }
+    };
+    QStringList row{figure.RegressionName, QString::number(f + 1),
+                    sheet_.ColumnHeading(figure.DataColumnX), sheet_.ColumnHeading(figure.DataColumnY),
+                    uncertaintyText(figure.UncKindX, figure.UncTextX, figure.UncColumnX),
+                    uncertaintyText(figure.UncKindY, figure.UncTextY, figure.UncColumnY)};
+    for (QLabel* label : labels)
+        row << label->text();
+    // The new row becomes the focused and selected one; the list does not take the focus.
+    Regresja_ListView->appendRow(row);
+}
+
+void RegressionPage::Generacja_Regresji(int f)
+{
+    chart_.bottomAxis().setAutomatic(true);
+    ChartSeries& line = chart_.series(Chart::firstLineSeries + f);
+    line.clear();
+    line.setActive(false);
+    chart_.repaint();
+
+    const ChartSeries& points = chart_.series(f);
+    if (points.count() > 0) {
+        const danewykresu& figure = figures_.record(f);
+        const double xMin = points.minX(), xMax = points.maxX();
+        const double step = std::fabs(xMin - xMax) / 200;
+        // 200 points from the smallest X, the last one step short of the largest.
+        for (int k = 0; k < 200; ++k) {
+            const double x = xMin + k * step;
+            const long double y = figure.RegA * x + figure.RegB;
+            line.addPoint(x, double(y));
+        }
+    }
+    line.setActive(true);
+    figuresPage_.WidocznaRegresja_ComboBox->setEnabled(true);
+    figuresPage_.WidocznaRegresja_ComboBox->setCurrentIndex(0);
+}
+
+void RegressionPage::Wtopienie_Wynikow_Regresji()
+{
+    const int h = chart_.textHeight(QStringLiteral("W"));
+    chart_.repaint();
+    const QStringList names{QStringLiteral("a  "), QStringLiteral("b  "), QStringLiteral("Sa  "),
+                            QStringLiteral("Sb  "), QStringLiteral("r "), QStringLiteral("Chi^2 ")};
+    const QList<QLabel*> labels = resultLabels();
+    for (int i = 0; i < names.size(); ++i) {
+        chart_.textOut(100, 60 + i * h, names[i]);
+        chart_.textOut(140, 60 + i * h, labels[i]->text());
+    }
+}
+
+void RegressionPage::RegresjaFont_ButtonClick()
+{
+    if (const std::optional<QFont> font = runFontDialog(chart_.canvasFont()))
+        chart_.setCanvasFont(*font);
+    Wtopienie_Wynikow_Regresji();
+}
+
+// --- pickers and the settings refresh ------------------------------------------------------
+
+void RegressionPage::showPanelFor(int kind)
+{
+    RegresjaKlasyczna_Panel->hide();
+    RegresjaWazonaEfektywna_Panel->hide();
+    if (kind == 0)
+        RegresjaKlasyczna_Panel->show();
+    else if (kind == 1 || kind == 2)
+        RegresjaWazonaEfektywna_Panel->show();
+}
+
+void RegressionPage::TypObliczenRegresji_ComboBoxChange()
+{
+    showPanelFor(TypObliczenRegresji_ComboBox->currentIndex());
+}
+
+void RegressionPage::showUncertaintyInputs(bool xAxis, int kind)
+{
+    QLineEdit* edit = xAxis ? NiepewnoscX_DoRegWazonej_Edit : NiepewnoscY_DoRegWazonej_Edit;
+    QLabel* columnLabel = xAxis ? zkolumnyX_DoRegWazonej_Label : zkolumnyY_DoRegWazonej_Label;
+    QComboBox* column = xAxis ? NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox
+                              : NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox;
+    edit->hide();
+    columnLabel->hide();
+    column->hide();
+    if (kind == 1) {
+        edit->show();
+    } else if (kind == 2) {
+        columnLabel->show();
+        column->show();
+    }
+}
+
+void RegressionPage::TypNiepewnosciX_DoRegWazonej_ComboBoxChange()
+{
+    showUncertaintyInputs(true, TypNiepewnosciX_DoRegWazonej_ComboBox->currentIndex());
+}
+
+void RegressionPage::TypNiepewnosciY_DoRegWazonej_ComboBoxChange()
+{
+    showUncertaintyInputs(false, TypNiepewnosciY_DoRegWazonej_ComboBox->currentIndex());
+}
+
+void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
+{
+    // The figure number follows the figures page's list, items included.
+    const QComboBox* figureList = figuresPage_.NrWykresu_ComboBox;
+    if (NrWykresudoRegresji_ComboBox->count() != figureList->count()) {
+        NrWykresudoRegresji_ComboBox->clear();
+        for (int i = 0; i < figureList->count(); ++i)
+            NrWykresudoRegresji_ComboBox->addItem(figureList->itemText(i));
+    }
+    const int g = figureList->currentIndex();
+    NrWykresudoRegresji_ComboBox->setCurrentIndex(g);
+    if (g < 0 || g >= FigureTable::slotCount)
+        return;
+    const danewykresu& figure = figures_.record(g);
+
+    for (bool x : {true, false}) {
+        QComboBox* kind = x ? TypNiepewnosciX_DoRegWazonej_ComboBox : TypNiepewnosciY_DoRegWazonej_ComboBox;
+        QLineEdit* edit = x ? NiepewnoscX_DoRegWazonej_Edit : NiepewnoscY_DoRegWazonej_Edit;
+        QComboBox* column = x ? NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox
+                              : NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox;
+        QLabel* columnLabel = x ? zkolumnyX_DoRegWazonej_Label : zkolumnyY_DoRegWazonej_Label;
+        QLabel* valueLabel = x ? oWartoscidlakolumnyX_DoRegWazonej_Label
+                               : oWartoscidlakolumnyY_DoRegWazonej_Label;
+        const QComboBox* figureKind = x ? figuresPage_.TypNiepX_ComboBox : figuresPage_.TypNiepY_ComboBox;
+
+        kind->setCurrentIndex(x ? figure.UncKindX : figure.UncKindY);
+        edit->hide();
+        column->hide();
+        column->setCurrentIndex(int(x ? figure.UncColumnX : figure.UncColumnY) - 1);
+        columnLabel->hide();
+        valueLabel->hide();
+        switch (figureKind->currentIndex()) {
+        case 1:
+            edit->setText(x ? figure.UncTextX : figure.UncTextY);
+            edit->show();
+            valueLabel->show();
+            break;
+        case 2:
+            columnLabel->show();
+            column->show();
+            break;
+        default: break;
+        }
+    }
+}
+
+void RegressionPage::RegresjaLiniowa_TabSheetShow() { Aktualizacja_Ustawien_Do_Regresji(); }
+
+void RegressionPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    RegresjaLiniowa_TabSheetShow();
+}
+
+// --- the regression list -------------------------------------------------------------------
+
+void RegressionPage::AktualizowanieList_WynikowRegresji()
+{
+    const QList<QLabel*> labels = resultLabels();
+    const int row = Regresja_ListView->focusedRow();
+    if (Regresja_ListView->rowCount() == 0 || row < 0) {
+        Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix);
+        for (QLabel* label : labels)
+            label->clear();
+        return;
+    }
+    const QString name = Regresja_ListView->subItem(row, 0);
+    const QString head = name.left(5);
+    int kind = 0;
+    if (head == QStringLiteral("Ważon"))
+        kind = 1;
+    else if (head == QStringLiteral("Efekt"))
+        kind = 2;
+    TypObliczenRegresji_ComboBox->setCurrentIndex(kind);
+    showPanelFor(kind);
+    Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix + name);
+    for (int i = 0; i < labels.size(); ++i)
+        labels[i]->setText(Regresja_ListView->subItem(row, 6 + i));
+}
+
+void RegressionPage::Regresja_ListViewSelectItem(int, bool selected)
+{
+    if (selected)
+        AktualizowanieList_WynikowRegresji();
+}
+
+void RegressionPage::Regresja_ListViewClick() { AktualizowanieList_WynikowRegresji(); }
+
+void RegressionPage::Delete3Click()
+{
+    Regresja_ListView->deleteFocusedRow();
+    AktualizowanieList_WynikowRegresji();
+}

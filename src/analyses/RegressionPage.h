@@ -1,0 +1,110 @@
+#pragma once
+// The page "Regresja Liniowa": a straight line y = a·x + b fitted to the points of the current
+// figure (the slot chosen on the figures page), classically, weighted by the dominating axis's
+// uncertainties, or effectively with the uncertainties of both axes. A fit stores its results in
+// the figure's record, shows them in the labels, adds a row to the regression list, draws the
+// line over the figure and prints the results onto the chart.
+//
+// A list's change handler answers a user's choice only: code that selects an entry does not
+// run it.
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TF1Book;
+
+namespace tallox {
+class Chart;
+class FigureTable;
+class FiguresPage;
+class ResultList;
+}
+
+class RegressionPage : public QWidget {
+    Q_OBJECT
+public:
+    RegressionPage(TF1Book& sheet, tallox::FigureTable& figures, tallox::Chart& chart,
+                   tallox::FiguresPage& figuresPage, QWidget* parent = nullptr);
+
+    QComboBox* TypObliczenRegresji_ComboBox = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QComboBox* NrWykresudoRegresji_ComboBox = nullptr;
+    QFrame* RegresjaKlasyczna_Panel = nullptr;
+    QFrame* RegresjaWazonaEfektywna_Panel = nullptr;
+    QComboBox* TypNiepewnosciX_DoRegWazonej_ComboBox = nullptr;
+    QLineEdit* NiepewnoscX_DoRegWazonej_Edit = nullptr;
+    QLabel* oWartoscidlakolumnyX_DoRegWazonej_Label = nullptr;
+    QComboBox* NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox = nullptr;
+    QLabel* zkolumnyX_DoRegWazonej_Label = nullptr;
+    QComboBox* TypNiepewnosciY_DoRegWazonej_ComboBox = nullptr;
+    QLineEdit* NiepewnoscY_DoRegWazonej_Edit = nullptr;
+    QLabel* oWartoscidlakolumnyY_DoRegWazonej_Label = nullptr;
+    QComboBox* NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox = nullptr;
+    QLabel* zkolumnyY_DoRegWazonej_Label = nullptr;
+    QLabel* Ostatnie_Analizy_Regresji_Label = nullptr;
+    QLabel* Wspolczynnik_kierunkowy_a_Wynik_Label = nullptr;
+    QLabel* Wspolczynnik_przeciecia_b_Wynik_Label = nullptr;
+    QLabel* Odchylenie_standardowe_wspolczynnika_a_Wynik_Label = nullptr;
+    QLabel* Odchylenie_standardowe_wspolczynnika_b_Wynik_Label = nullptr;
+    QLabel* Wspolczynnik_korelacji_r_Wynik_Label = nullptr;
+    QLabel* Wartosc_testu_Chi2_Wynik_Label = nullptr;
+    QPushButton* RegresjaFont_Button = nullptr;
+    tallox::ResultList* Regresja_ListView = nullptr;
+
+public slots:
+    // "Wyznaczaj": the chosen kind of fit on the current figure, then the results printed onto
+    // the chart whatever the fit's outcome.
+    void BitBtn8Click();
+    void Regresja_klasyczna();
+    void Regresja_wazona();
+    // Mode 1: the run of "Wyznaczaj" (checks the figure's data columns, results shown and
+    // listed). Mode 0: the linearization's run (checks the transform columns, only the
+    // coefficients stored, into the Lin fields, nothing shown).
+    void Regresja_efektywna(int mode);
+
+    // The six result labels from the figure's record, and a new row of the regression list.
+    void Wypisanie_wynikow_regresji(int figure);
+    // The figure's fitted line: 200 points from its smallest X on, one step short of its
+    // largest.
+    void Generacja_Regresji(int figure);
+    // The result labels printed onto the chart canvas in the canvas font.
+    void Wtopienie_Wynikow_Regresji();
+
+    void TypObliczenRegresji_ComboBoxChange();
+    void TypNiepewnosciX_DoRegWazonej_ComboBoxChange();
+    void TypNiepewnosciY_DoRegWazonej_ComboBoxChange();
+    // The figure number and the current figure's uncertainty kinds and values, shown again.
+    void Aktualizacja_Ustawien_Do_Regresji();
+    void RegresjaLiniowa_TabSheetShow();
+
+    // The focused row of the regression list shown again in the labels (cleared when empty).
+    void AktualizowanieList_WynikowRegresji();
+    void Regresja_ListViewSelectItem(int row, bool selected);
+    void Regresja_ListViewClick();
+    void Delete3Click();
+    // "Czcionka Opisu": the font of the text printed onto the chart.
+    void RegresjaFont_ButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    enum class Kind { Classical, Weighted, Effective };
+    void buildControls();
+    void placeControls();
+    // One fit of the current figure: the checks, the fit, its notices shown in order, the
+    // record written. False when the run stopped.
+    bool fitCurrentFigure(Kind kind, int mode);
+    // Hides or shows the value field or the column picker beside one axis's kind picker.
+    void showUncertaintyInputs(bool xAxis, int kind);
+    void showPanelFor(int kind);
+    QList<QLabel*> resultLabels() const;
+
+    TF1Book& sheet_;
+    tallox::FigureTable& figures_;
+    tallox::Chart& chart_;
+    tallox::FiguresPage& figuresPage_;
+};
