@@ -62,9 +62,9 @@ protected:
     // Per-point uncertainties of an axis from a worksheet column.
     void columnUncertainty(bool x, int column)
     {
+        (x ? figures->NrKolumnyNiepewnosciX_ComboBox : figures->NrKolumnyNiepewnosciY_ComboBox)
+            ->setCurrentIndex(column - 1);
         choose(x ? figures->TypNiepX_ComboBox : figures->TypNiepY_ComboBox, 2);
-        choose(x ? figures->NrKolumnyNiepewnosciX_ComboBox : figures->NrKolumnyNiepewnosciY_ComboBox,
-               column - 1);
     }
 
     // "Wyznaczaj" with a kind: 0 classical, 1 weighted, 2 effective. Earlier boxes are forgotten.
