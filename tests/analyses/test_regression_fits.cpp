@@ -5,6 +5,7 @@
 // written sums and formulas evaluated in exact rational arithmetic (Python's fractions) on the
 // decimal data, the square roots in 40-digit decimals, then rounded to 10 decimals.
 #include "analyses/test_regression_fixture.h"
+#include "figures/FigureTable.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -150,6 +151,27 @@ TEST_F(RegressionFitsTest, EffectiveWithZeroXColumnWarnsPerRowAndFitsClassically
         EXPECT_FALSE(shown[i].contains(QStringLiteral("Regresji"))) << shownBoxes();
     // Equal weights 1/uy²: the classical line.
     EXPECT_EQ(labels().mid(0, 2), (QStringList{"1.9900000000", "0.0500000000"}));
+}
+
+TEST_F(RegressionFitsTest, LinearizationModeStoresOnlyTheCoefficients)
+{
+    // The linearization's run checks the transform columns and keeps its results apart: the
+    // figure's own fit, the labels, the list and the line stay untouched.
+    fillColumn(1, {1, 2, 3});
+    fillColumn(2, {1, 3, 2});
+    plot();
+    commonUncertainty(false, QStringLiteral("0.5"));
+    messages.clear();
+    page->Regresja_efektywna(0);
+    EXPECT_EQ(shownBoxes(), "");
+    const danewykresu& figure = form().figureTable().record(0);
+    EXPECT_DOUBLE_EQ(double(figure.LinA), 0.5);  // equal weights: the classical line
+    EXPECT_DOUBLE_EQ(double(figure.LinB), 1.0);
+    EXPECT_EQ(figure.RegressionDone, 0);
+    EXPECT_EQ(figure.RegA, 0);
+    EXPECT_EQ(page->Regresja_ListView->rowCount(), 0);
+    EXPECT_EQ(labels(), QStringList(6, QString()));
+    EXPECT_EQ(line().count(), 0);
 }
 
 // The certified values of NIST StRD Norris (36 points), fitted as a user would: the data typed
