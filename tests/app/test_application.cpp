@@ -2,8 +2,8 @@
 #include "app/TalloxApplication.h"
 #include "support/fixture.h"
 
-#include <QPushButton>
-#include <QTest>
+#include <QCoreApplication>
+#include <QEvent>
 #include <clocale>
 #include <cstdio>
 #include <stdexcept>
@@ -12,21 +12,31 @@ namespace {
 
 using ApplicationTest = WindowTest;
 
+// A handler that fails the first time it runs.
+class FailingOnce : public QObject {
+public:
+    int runs = 0;
+
+protected:
+    void customEvent(QEvent*) override
+    {
+        if (++runs == 1)
+            throw std::runtime_error("Nie udało się");
+    }
+};
+
 TEST_F(ApplicationTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn)
 {
-    QPushButton button;
-    int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&] {
-        if (++clicks == 1)
-            throw std::runtime_error("Nie udało się");
-    });
-    button.show();
-    QTest::mouseClick(&button, Qt::LeftButton);
+    FailingOnce handler;
+    QEvent first(QEvent::User), second(QEvent::User);
+    QCoreApplication::sendEvent(&handler, &first);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QStringLiteral("Tallox"));
     EXPECT_EQ(messages[0].text, QStringLiteral("Nie udało się"));
-    QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(messages[0].icon, tallox::MessageIcon::Critical);
+    QCoreApplication::sendEvent(&handler, &second);
+    EXPECT_EQ(handler.runs, 2);
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(ApplicationTest, NumbersInTheCLibraryStayLocaleFree)
