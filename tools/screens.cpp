@@ -4,6 +4,7 @@
 #include "analyses/AnalysesPage.h"
 #include "analyses/MeanPage.h"
 #include "analyses/PlanningPage.h"
+#include "analyses/RegressionPage.h"
 #include "app/OtherForms.h"
 #include "figures/FiguresPage.h"
 #include "app/TForm1.h"
@@ -87,8 +88,8 @@ int main(int argc, char** argv)
     choose(figures.TypNiepX_ComboBox, 1);
     figures.NiepX_Edit->setText(QStringLiteral("0,05"));
     figures.NiepX_EditKeyDown(Qt::Key_Return);
+    figures.NrKolumnyNiepewnosciY_ComboBox->setCurrentIndex(3);
     choose(figures.TypNiepY_ComboBox, 2);
-    choose(figures.NrKolumnyNiepewnosciY_ComboBox, 3);
     app.processEvents();
     ok &= save(form, folder, QStringLiteral("main-2-wykresy-figura"));
 
@@ -104,12 +105,21 @@ int main(int argc, char** argv)
     analyses.meanPage->NrKolumnySrednich_SredniejWazowej_ComboBox->setCurrentIndex(1);
     analyses.meanPage->NrKolumnyNiepewnosci_SredniejWazowej_ComboBox->setCurrentIndex(3);
     analyses.meanPage->BitBtn6->click();
+    // An effective fit of the figure: the result row, the line and the results on the chart.
+    analyses.pages->setCurrentIndex(2);
+    app.processEvents();
+    analyses.regressionPage->TypObliczenRegresji_ComboBox->setCurrentIndex(2);
+    emit analyses.regressionPage->TypObliczenRegresji_ComboBox->activated(2);
+    analyses.regressionPage->BitBtn8->click();
     const char* subPages[] = {"srednia", "planowanie", "regresja", "linearyzacja"};
     for (int i = 0; i < analyses.pages->count(); ++i) {
         analyses.pages->setCurrentIndex(i);
         app.processEvents();
         ok &= save(form, folder, QStringLiteral("main-3-analizy-%1").arg(QLatin1String(subPages[i])));
     }
+    form.PageControl1->setCurrentIndex(1);
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-2-wykresy-regresja"));
     form.PageControl1->setCurrentIndex(0);
 
     QDialog* dialogs[] = {form.Form12, form.Form2, form.Form3, form.Form4, form.Form13,

@@ -29,7 +29,6 @@ ResultList::ResultList(const QString& name, const QStringList& headers, int subI
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     header()->setMinimumSectionSize(16);
-    setColumnWidth(0, 20);
     for (int column = shownSubItems_ + 1; column <= subItemCount_; ++column)
         setColumnHidden(column, true);
     fitColumns();
@@ -119,10 +118,16 @@ void ResultList::setColumnWidths(const QList<int>& widths)
 
 void ResultList::fitColumns()
 {
+    // The caption column and the fixed columns keep their widths unless a text needs more: a
+    // result is never shown cut off.
+    auto needed = [this](int column) {
+        return std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+    };
+    setColumnWidth(0, std::max(20, sizeHintForColumn(0)));
     for (int column = 1; column <= shownSubItems_; ++column) {
         const int fixed = fixedWidths_.value(column - 1);
         if (fixed > 0)
-            setColumnWidth(column, fixed);
+            setColumnWidth(column, std::max(fixed, needed(column)));
         else
             resizeColumnToContents(column);
     }
