@@ -249,9 +249,11 @@ TEST_F(MeanPageTest, DeletingTheOnlyRowClearsEveryLabelAndKeepsThePanels)
     page->BitBtn6->click();
     page->Delete2Click();
     EXPECT_EQ(page->Srednia_ListView->rowCount(), 0);
-    for (QLabel* label : page->findChildren<QLabel*>())
-        if (label->objectName().endsWith(QLatin1String("_Label")))
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (label->objectName().endsWith(QLatin1String("_Label"))) {
             EXPECT_EQ(label->text(), QString()) << label->objectName().toStdString();
+        }
+    }
     EXPECT_TRUE(page->Wyniki_WSS_Panel->isVisibleTo(page));
 }
 

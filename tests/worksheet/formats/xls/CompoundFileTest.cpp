@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <QtEndian>
 
 using namespace tallox;
@@ -16,8 +18,20 @@ namespace {
 
 const QStringList workbookNames{QStringLiteral("Workbook"), QStringLiteral("Book")};
 
-std::uint32_t u32At(const QByteArray& b, qsizetype at) { return qFromLittleEndian<std::uint32_t>(b.constData() + at); }
-void setU32(QByteArray& b, qsizetype at, std::uint32_t v) { qToLittleEndian(v, b.data() + at); }
+std::uint32_t u32At(const QByteArray& b, qsizetype at)
+{
+    std::uint32_t v = 0;
+    if (at >= 0 && at + 4 <= b.size())
+        std::memcpy(&v, b.constData() + at, sizeof v);
+    return qFromLittleEndian(v);
+}
+void setU32(QByteArray& b, qsizetype at, std::uint32_t v)
+{
+    if (at >= 0 && at + 4 <= b.size()) {
+        const std::uint32_t little = qToLittleEndian(v);
+        std::memcpy(b.data() + at, &little, sizeof little);
+    }
+}
 
 // Byte offsets inside a file made by writeSingleStreamFile (512-byte sectors).
 qsizetype sectorOffset(std::uint32_t n) { return 512 * (qsizetype(n) + 1); }
