@@ -1,5 +1,7 @@
 #include "worksheet/SheetText.h"
 
+#include "worksheet/formats/NumberText.h"
+
 #include <QFontMetrics>
 #include <cmath>
 
@@ -17,22 +19,12 @@ QString numberToCellText(double value)
     return worksheetLocale().toString(value, 'g', 15);
 }
 
-QString numberToExactText(double value)
-{
-    return worksheetLocale().toString(value, 'g', QLocale::FloatingPointShortest);
-}
+// Typed numbers, the clipboard and tab-separated files read and write numbers the same way.
+QString numberToExactText(double value) { return shortestNumberText(value, worksheetLocale()); }
 
 bool readTypedNumber(const QString& text, double& value)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return false;
-    bool ok = false;
-    const double v = worksheetLocale().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
+    return readLocaleNumber(text, worksheetLocale(), value);
 }
 
 QString columnLetters(int col)
