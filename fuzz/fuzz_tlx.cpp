@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the .tlx reader. Besides the sanitizers' checks: whatever the reader
 // accepts must lie inside the sheet, and writing it and reading it again must give it back.
+#include "SameCells.h"
 #include "worksheet/formats/TlxFormat.h"
 
 #include <algorithm>
@@ -8,27 +9,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Same cells in any order (the reader keeps the file's order, the writer writes row by row).
-bool sameCells(const tallox::SheetCells& a, const tallox::SheetCells& b)
-{
-    auto inRowOrder = [](std::vector<tallox::SheetCell> cells) {
-        std::sort(cells.begin(), cells.end(), [](const auto& p, const auto& q) {
-            return std::pair(p.row, p.col) < std::pair(q.row, q.col);
-        });
-        return cells;
-    };
-    const auto x = inRowOrder(a.cells);
-    const auto y = inRowOrder(b.cells);
-    if (x.size() != y.size())
-        return false;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        if (x[i].row != y[i].row || x[i].col != y[i].col || x[i].kind != y[i].kind || x[i].text != y[i].text
-            || std::bit_cast<std::uint64_t>(x[i].number) != std::bit_cast<std::uint64_t>(y[i].number))
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the tab-separated reader under Polish and English settings. Besides
 // the sanitizers' checks: whatever is read must lie inside the sheet, and writing it in the same
 // locale and reading it again must give the same cells (numbers bit for bit, texts exactly).
+#include "SameCells.h"
 #include "worksheet/formats/TsvFormat.h"
 
 #include <algorithm>
@@ -9,28 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::vector<tallox::SheetCell> inRowOrder(std::vector<tallox::SheetCell> cells)
-{
-    std::sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.row, a.col) < std::pair(b.row, b.col);
-    });
-    return cells;
-}
-
-bool sameCells(const tallox::SheetCells& a, const tallox::SheetCells& b)
-{
-    const auto x = inRowOrder(a.cells);
-    const auto y = inRowOrder(b.cells);
-    if (x.size() != y.size())
-        return false;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        if (x[i].row != y[i].row || x[i].col != y[i].col || x[i].kind != y[i].kind || x[i].text != y[i].text
-            || std::bit_cast<std::uint64_t>(x[i].number) != std::bit_cast<std::uint64_t>(y[i].number))
-            return false;
-    }
-    return true;
-}
 
 void check(const QByteArray& bytes, const QLocale& locale)
 {
