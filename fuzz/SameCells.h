@@ -1,7 +1,7 @@
 #pragma once
 // What the round-trip fuzz targets compare: the same cells in any order (a reader keeps the
 // file's order, a writer writes row by row), numbers bit for bit and texts exactly.
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
 
 #include <algorithm>
 #include <bit>

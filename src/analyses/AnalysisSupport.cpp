@@ -63,14 +63,6 @@ int columnNumberFromText(const QString& text)
     return number;
 }
 
-QStringList columnPickerItems()
-{
-    QStringList items;
-    for (char letter = 'A'; letter <= 'Z'; ++letter)
-        items << QString(QLatin1Char(letter));
-    return items;
-}
-
 QComboBox* makePicker(QWidget* parent, const char* name, const QStringList& items, int index)
 {
     auto* picker = new QComboBox(parent);

@@ -33,8 +33,6 @@ QString columnText(int column, const QString& letter);
 // characters (leading blanks skipped); 0 when there is none.
 int columnNumberFromText(const QString& text);
 
-// "A" to "Z": the items of the analysis pages' column pickers.
-QStringList columnPickerItems();
 // A drop-down list with the given items and a starting item.
 QComboBox* makePicker(QWidget* parent, const char* name, const QStringList& items, int index);
 

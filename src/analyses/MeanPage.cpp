@@ -100,7 +100,7 @@ void MeanPage::buildInputs()
     SredniaStandardowa_Panel = makePanel(this, "SredniaStandardowa_Panel");
     auto* standard = new QGridLayout(SredniaStandardowa_Panel);
     NrKolumnySredniejStandardowej_ComboBox = makePicker(
-        SredniaStandardowa_Panel, "NrKolumnySredniejStandardowej_ComboBox", columnPickerItems(), 0);
+        SredniaStandardowa_Panel, "NrKolumnySredniejStandardowej_ComboBox", sheetColumnLetters(), 0);
     standard->addWidget(addCaption(SredniaStandardowa_Panel, QStringLiteral("z kolumny nr")), 0, 0);
     standard->addWidget(NrKolumnySredniejStandardowej_ComboBox, 0, 1);
     standard->setColumnStretch(2, 1);
@@ -108,10 +108,10 @@ void MeanPage::buildInputs()
     SredniaWazona_Panel = makePanel(this, "SredniaWazona_Panel");
     auto* weighted = new QGridLayout(SredniaWazona_Panel);
     NrKolumnySrednich_SredniejWazowej_ComboBox = makePicker(
-        SredniaWazona_Panel, "NrKolumnySrednich_SredniejWazowej_ComboBox", columnPickerItems(), 0);
+        SredniaWazona_Panel, "NrKolumnySrednich_SredniejWazowej_ComboBox", sheetColumnLetters(), 0);
     NrKolumnyNiepewnosci_SredniejWazowej_ComboBox =
         makePicker(SredniaWazona_Panel, "NrKolumnyNiepewnosci_SredniejWazowej_ComboBox",
-                   columnPickerItems(), 1);
+                   sheetColumnLetters(), 1);
     weighted->addWidget(addCaption(SredniaWazona_Panel, QStringLiteral("średnie w kolumnie")), 0, 0);
     weighted->addWidget(NrKolumnySrednich_SredniejWazowej_ComboBox, 0, 1);
     weighted->addWidget(addCaption(SredniaWazona_Panel, QStringLiteral("niepewności w kolumnie")),
@@ -299,14 +299,14 @@ bool MeanPage::Okreslenie_kolumny()
 
 void MeanPage::Wartosc_srednia_zserii()
 {
-    for (int column = 1; column <= kSheetColumns; ++column)
+    for (int column = 1; column <= sheetColumns; ++column)
         columns_[column].SeriesMark = 0;
     if (!Okreslenie_kolumny()) {
         showAnalysisMessage(stats::columnSetMessage(stats::ColumnSetNoticeKind::Unparsable));
         return;
     }
     std::vector<stats::StandardMean> series;
-    for (int column = 1; column <= kSheetColumns; ++column) {
+    for (int column = 1; column <= sheetColumns; ++column) {
         if (columns_[column].SeriesMark == 0)
             continue;
         if (!Obliczenie_wartosci_sredniej_dlakolumny(sheet_, columns_, column)) {

@@ -32,7 +32,7 @@ PlanningPage::PlanningPage(TF1Book& sheet, ColumnTable& columns, QWidget* parent
     heading->setFont(headingFont);
 
     NrKolumnyPlanowania_ComboBox =
-        makePicker(this, "NrKolumnyPlanowania_ComboBox", columnPickerItems(), 0);
+        makePicker(this, "NrKolumnyPlanowania_ComboBox", sheetColumnLetters(), 0);
     TStudentValue_Edit = new QLineEdit(QStringLiteral("2.6"), this);
     TStudentValue_Edit->setObjectName(QStringLiteral("TStudentValue_Edit"));
     DokladnoscPlanowania_Edit = new QLineEdit(QStringLiteral("0.2"), this);

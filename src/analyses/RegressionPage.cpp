@@ -9,6 +9,7 @@
 #include "stats/Regression.h"
 #include "stats/ResultFormat.h"
 #include "worksheet/TF1Book.h"
+#include "worksheet/cells/SheetShape.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -32,8 +33,6 @@ const QString kNoValue = fromUtf8(stats::noValueText);
 const QString kLastPrefix = QStringLiteral("Ostatnie analizy to Regresja ");
 
 // The linearization writes its transformed values into these worksheet columns.
-constexpr int kTransXColumn = 23;
-constexpr int kTransYColumn = 24;
 
 // The record keeps 80-bit reals; a quantity without a value (two points leave no degree of
 // freedom for the spread) is kept as NaN, which every result text shows as "----------".
@@ -124,9 +123,9 @@ void RegressionPage::buildControls()
     oWartoscidlakolumnyY_DoRegWazonej_Label =
         makeLabel(panel, "oWartoscidlakolumnyY_DoRegWazonej_Label", QStringLiteral("o wartości"));
     NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox = makePicker(
-        panel, "NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox", columnPickerItems(), 0);
+        panel, "NrKolumnyNiepewnosciX_DoRegWazonej_ComboBox", sheetColumnLetters(), 0);
     NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox = makePicker(
-        panel, "NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox", columnPickerItems(), 1);
+        panel, "NrKolumnyNiepewnosciY_DoRegWazonej_ComboBox", sheetColumnLetters(), 1);
     zkolumnyX_DoRegWazonej_Label =
         makeLabel(panel, "zkolumnyX_DoRegWazonej_Label", QStringLiteral("z kolumny"));
     zkolumnyY_DoRegWazonej_Label =
@@ -329,8 +328,8 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
     } else {
         // The zero checks read the columns the points came from: the figure's own, or the
         // transform columns when the linearization fits its transformed values.
-        const int columnX = mode == 0 ? kTransXColumn : figure.DataColumnX;
-        const int columnY = mode == 0 ? kTransYColumn : figure.DataColumnY;
+        const int columnX = mode == 0 ? transXColumn : figure.DataColumnX;
+        const int columnY = mode == 0 ? transYColumn : figure.DataColumnY;
         const auto dataX = columnCells(sheet_, columnX, n);
         const auto dataY = columnCells(sheet_, columnY, n);
         // No uncertainty column reads as empty cells.
@@ -416,7 +415,7 @@ void RegressionPage::Generacja_Regresji(int f)
     ChartSeries& line = chart_.series(Chart::firstLineSeries + f);
     line.clear();
     line.setActive(false);
-    chart_.repaint();
+    chart_.clearCanvasText();
 
     const ChartSeries& points = chart_.series(f);
     if (points.count() > 0) {
@@ -438,7 +437,7 @@ void RegressionPage::Generacja_Regresji(int f)
 void RegressionPage::Wtopienie_Wynikow_Regresji()
 {
     const int h = chart_.textHeight(QStringLiteral("W"));
-    chart_.repaint();
+    chart_.clearCanvasText();
     const QStringList names{QStringLiteral("a  "), QStringLiteral("b  "), QStringLiteral("Sa  "),
                             QStringLiteral("Sb  "), QStringLiteral("r "), QStringLiteral("Chi^2 ")};
     const QList<QLabel*> labels = resultLabels();

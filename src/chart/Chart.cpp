@@ -189,7 +189,7 @@ QColor Chart::canvasTextColor() const { return d->canvasColor; }
 void Chart::setCanvasTextColor(const QColor& color) { d->canvasColor = color; }
 int Chart::canvasTextCount() const { return static_cast<int>(d->texts.size()); }
 
-void Chart::repaint()
+void Chart::clearCanvasText()
 {
     d->texts.clear();
     requestReplot();

@@ -58,7 +58,7 @@ public:
     void setBackgroundColor(const QColor& color);
 
     // Canvas text: written at pixel (x, y) of the chart (top-left corner of the text) with the canvas
-    // font and colour of the moment of writing. It stays through ordinary redraws until repaint().
+    // font and colour of the moment of writing. It stays through ordinary redraws until clearCanvasText().
     void textOut(int x, int y, const QString& text);
     int textHeight(const QString& text) const;
     QFont canvasFont() const;
@@ -67,10 +67,9 @@ public:
     void setCanvasTextColor(const QColor& color);
     int canvasTextCount() const;
 
-    // The program's "repaint": removes all canvas text and redraws the chart with the coming
-    // (deferred) replot, so text written right after it in the same handler shows. Hides
-    // QWidget::repaint on purpose.
-    void repaint();
+    // Removes all canvas text and redraws the chart with the coming (deferred) replot, so text
+    // written right after it in the same handler shows.
+    void clearCanvasText();
     // Draws the present state at once (a pending deferred replot is then not needed any more).
     void replotNow();
 

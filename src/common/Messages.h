@@ -23,9 +23,9 @@ using MessageHandler = std::function<MessageAnswer(const Message&)>;
 // Replaces the real boxes (tests); an empty handler brings the real boxes back.
 void setMessageHandler(MessageHandler handler);
 
-// The platform's standard captions for boxes known only by their icon.
-inline const QString kWarningCaption = QStringLiteral("Warning");
-inline const QString kInformationCaption = QStringLiteral("Information");
-inline const QString kConfirmCaption = QStringLiteral("Confirm");
+// The standard captions of boxes known only by their icon, in Polish like every other word.
+inline const QString kWarningCaption = QStringLiteral("Ostrzeżenie");
+inline const QString kInformationCaption = QStringLiteral("Informacja");
+inline const QString kConfirmCaption = QStringLiteral("Potwierdzenie");
 
 } // namespace tallox

@@ -125,7 +125,7 @@ void FiguresPage::loadPoints(int s)
     points.clear();
     // Rows holding a number in both columns become points, in row order; other rows leave no gap.
     int count = 0;
-    for (int row = 1; row <= kSheetRows; ++row) {
+    for (int row = 1; row <= sheetRows; ++row) {
         if (sheet_.CellType(row, figure.DataColumnX) != TF1Book::NumberCell
             || sheet_.CellType(row, figure.DataColumnY) != TF1Book::NumberCell)
             continue;

@@ -200,7 +200,7 @@ void FiguresPage::Generacja_Niepewnosci_Wykresu()
     // cell reads as 0. The last cell read ends up as the active cell.
     int lastRow = 0, lastColumn = 0;
     auto perPoint = [&](int row, int column) -> double {
-        if (column < 1 || column > kSheetColumns)
+        if (column < 1 || column > sheetColumns)
             return 0.0;
         lastRow = row, lastColumn = column;
         return sheet_.CellType(row, column) == TF1Book::NumberCell ? sheet_.CellNumber(row, column) : 0.0;

@@ -59,18 +59,10 @@ QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items)
     return list;
 }
 
-QStringList columnLetters()
-{
-    QStringList letters;
-    for (char c = 'A'; c <= 'Z'; ++c)
-        letters << QString(QLatin1Char(c));
-    return letters;
-}
-
 // The data columns: "A" to "V", then the columns the transformations write to.
 QStringList dataColumnEntries()
 {
-    QStringList entries = columnLetters().mid(0, kDataColumns);
+    QStringList entries = sheetColumnLetters().mid(0, dataColumns);
     entries << QStringLiteral("Trans X") << QStringLiteral("Trans Y") << QStringLiteral("Trans niep X")
             << QStringLiteral("Trans niep Y");
     return entries;
@@ -229,7 +221,7 @@ void FiguresPage::buildUncertaintyGroup(Axis axis, QWidget* panel)
                   QStringLiteral("o wartości"));
     QComboBox* columnList =
         makeList(panel, x ? "NrKolumnyNiepewnosciX_ComboBox" : "NrKolumnyNiepewnosciY_ComboBox",
-                 columnLetters());
+                 sheetColumnLetters());
     QLabel* columnLabel = makeLabel(panel, x ? "zkolumnyX_DoWykresu_Label" : "zkolumnyY_DoWykresu_Label",
                                     QStringLiteral("z kolumny"));
     grid->addWidget(caption, 0, 0, 1, 3);

@@ -10,7 +10,7 @@ using namespace tallox;
 
 ColumnRecord& ColumnTable::operator[](int column)
 {
-    if (column < 1 || column > kSheetColumns)
+    if (column < 1 || column > sheetColumns)
         throw std::out_of_range("column number outside 1..26");
     return records_[std::size_t(column - 1)];
 }
@@ -24,7 +24,7 @@ int ColumnTable::GetLiczbaDanych(TF1Book& book, int column)
 {
     int count = 0, last = 0;
     bool textFound = false, dotFound = false;
-    for (int row = 1; row <= kSheetRows; ++row) {
+    for (int row = 1; row <= sheetRows; ++row) {
         book.SetActiveCell(row, column);
         switch (book.CellType(row, column)) {
         case TF1Book::NumberCell:
@@ -58,24 +58,24 @@ int ColumnTable::GetLiczbaDanych(TF1Book& book, int column)
 
 void Kolorowanie_Kolumn(TF1Book& book)
 {
-    for (int col = 1; col <= kDataColumns; ++col)
-        book.setColumnHeading(col, QString(QChar(64 + col)));
-    book.setMaxCol(kSheetColumns);
-    book.setMaxRow(kSheetRows);
-    book.setColumnHeading(23, QStringLiteral("Trans X"));
-    book.setColumnHeading(24, QStringLiteral("Trans Y"));
-    book.setColumnHeading(25, QStringLiteral("Trans niep X"));
-    book.setColumnHeading(26, QStringLiteral("Trans niep Y"));
-    book.SetColumnWidth(23, 26, 4000, false);
+    for (int col = 1; col <= dataColumns; ++col)
+        book.setColumnHeading(col, tallox::columnLetters(col));
+    book.setMaxCol(sheetColumns);
+    book.setMaxRow(sheetRows);
+    book.setColumnHeading(tallox::transXColumn, QStringLiteral("Trans X"));
+    book.setColumnHeading(tallox::transYColumn, QStringLiteral("Trans Y"));
+    book.setColumnHeading(tallox::transUncertaintyXColumn, QStringLiteral("Trans niep X"));
+    book.setColumnHeading(tallox::transUncertaintyYColumn, QStringLiteral("Trans niep Y"));
+    book.SetColumnWidth(tallox::transXColumn, tallox::sheetColumns, 4000, false);
 
     book.setSelStartRow(1);
-    book.setSelStartCol(23);
-    book.setSelEndCol(24);
+    book.setSelStartCol(tallox::transXColumn);
+    book.setSelEndCol(tallox::transYColumn);
     book.setSelEndRow(book.MaxRow());
     book.SetFillPattern(1, 0x8888FF, 1);  // light red: transformed values
 
     book.setSelStartRow(1);
-    book.setSelStartCol(25);
+    book.setSelStartCol(tallox::transUncertaintyXColumn);
     book.setSelEndCol(book.MaxCol());
     book.setSelEndRow(book.MaxRow());
     book.SetFillPattern(1, 0xFBBE59, 1);  // light blue: transformed uncertainties

@@ -1,7 +1,7 @@
 #pragma once
 // What the analyses know about each of the 26 worksheet columns, the column count that scans a
 // column, and the sheet layout (size, headings, widths and colours of the transform columns).
-#include "worksheet/formats/SheetBounds.h"
+#include "worksheet/cells/SheetShape.h"
 
 #include <array>
 #include <cstdint>
@@ -19,14 +19,6 @@ struct ColumnRecord {
     long double Weight = 0;           // 1 / StdDevMean², or 0
 };
 
-namespace tallox {
-
-inline constexpr int kSheetRows = sheetRows;
-inline constexpr int kSheetColumns = sheetColumns;
-inline constexpr int kDataColumns = 22;  // "A" to "V"; 23 to 26 are the transform columns
-
-} // namespace tallox
-
 class ColumnTable {
 public:
     // Column 1 to 26.
@@ -38,7 +30,7 @@ public:
     int GetLiczbaDanych(TF1Book& book, int column);
 
 private:
-    std::array<ColumnRecord, tallox::kSheetColumns> records_{};
+    std::array<ColumnRecord, tallox::sheetColumns> records_{};
 };
 
 // Applies the sheet layout: 200 × 26, headings "A"…"V" and the transform headings, widths and

@@ -61,8 +61,8 @@ void DataFiles::reportReadFailure(const QString& path, const QString& reason) co
 
 void DataFiles::warnAboutDots() const
 {
-    for (int row = 1; row <= kSheetRows; ++row)
-        for (int col = 1; col <= kSheetColumns; ++col)
+    for (int row = 1; row <= sheetRows; ++row)
+        for (int col = 1; col <= sheetColumns; ++col)
             if (sheet_.CellType(row, col) == TF1Book::TextCell
                 && sheet_.CellText(row, col).contains(u'.')) {
                 warn(kLoadWarningCaption,
@@ -178,8 +178,8 @@ void DataFiles::Zachowaj_Dane()
 
 void DataFiles::ZamianaKropek_naPrzecinki()
 {
-    for (int row = 1; row <= kSheetRows; ++row)
-        for (int col = 1; col <= kSheetColumns; ++col) {
+    for (int row = 1; row <= sheetRows; ++row)
+        for (int col = 1; col <= sheetColumns; ++col) {
             const QString text = sheet_.CellText(row, col);
             if (text.isEmpty() || sheet_.CellNumber(row, col) != 0.0)
                 continue;

@@ -27,14 +27,6 @@ bool readTypedNumber(const QString& text, double& value)
     return readLocaleNumber(text, worksheetLocale(), value);
 }
 
-QString columnLetters(int col)
-{
-    QString letters;
-    for (int n = col; n > 0; n = (n - 1) / 26)
-        letters.prepend(QChar(u'A' + (n - 1) % 26));
-    return letters;
-}
-
 int widthInPixels(int width, const QFontMetrics& metrics)
 {
     // The unit is 1/256 of the width of the digit zero; cells keep a small margin on each side.

@@ -21,9 +21,6 @@ QString numberToExactText(double value);
 // number.
 bool readTypedNumber(const QString& text, double& value);
 
-// "A" … "Z", "AA", … for column 1, 2, …
-QString columnLetters(int col);
-
 // A width in 1/256 of a character as pixels for the grid's font.
 int widthInPixels(int width, const QFontMetrics& metrics);
 

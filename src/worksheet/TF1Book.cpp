@@ -2,6 +2,7 @@
 
 #include "worksheet/SheetText.h"
 #include "worksheet/SheetView.h"
+#include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/TlxFormat.h"
 #include "worksheet/formats/xls/XlsFile.h"

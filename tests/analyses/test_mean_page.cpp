@@ -94,9 +94,9 @@ TEST_F(MeanPageTest, GapsAndTextCellsCountOnlyTheNumbers)
     sheet->setCellNumber(7, 1, 6.0);
     page->BitBtn6->click();
     EXPECT_EQ(boxes(), (std::vector<QString>{
-                           "Warning|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik "
+                           "Ostrzeżenie|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik "
                            "może być nieprawidłowy !",
-                           "Information|Prawdopodobnie jedna danych z analizowanej kolumy zamiast "
+                           "Informacja|Prawdopodobnie jedna danych z analizowanej kolumy zamiast "
                            "przecinka posiada kropkę !"}));
     EXPECT_EQ(label("Wynik_LiczbaDanych_WSS_Label"), QStringLiteral("3"));
     EXPECT_EQ(label("Wynik_WartoscSrednia_WSS_Label"), QStringLiteral("3.0000000000"));
@@ -158,7 +158,7 @@ TEST_F(MeanPageTest, WeightedMeanWarnsPerCellInRowOrderAndStopsOnAnIncompletePai
     const QString zeroUncertainty =
         QStringLiteral("Ostrzezenie Średniej Ważonej!|Zerowa wartosc niepewnosci");
     EXPECT_EQ(boxes(), (std::vector<QString>{
-                           "Warning|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik "
+                           "Ostrzeżenie|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik "
                            "może być nieprawidłowy !",
                            zeroValue,
                            "Błąd Średniej Ważonej!|Niepoprawny format numerycznych danej",

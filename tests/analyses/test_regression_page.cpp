@@ -101,7 +101,7 @@ TEST_F(RegressionPageTest, ResultsArePrintedOntoTheChartEvenAfterAFailure)
 
     fillColumn(2, {4, 4, 4});  // a horizontal set
     figures->Akceptuj_ButtonClick();
-    chart->repaint();
+    chart->clearCanvasText();
     run(0);
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Klasycznej!|Wyniki są niejednoznaczne!");
     EXPECT_EQ(labels(), before);

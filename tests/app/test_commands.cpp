@@ -61,7 +61,7 @@ TEST_F(CommandTest, NewDataAnsweredNoChangesNothing)
     find<QPushButton>("NewDane_Button")->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, kNewDataQuestion);
-    EXPECT_EQ(messages[0].caption, QStringLiteral("Confirm"));
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Potwierdzenie"));
     EXPECT_EQ(messages[0].icon, tallox::MessageIcon::Question);
     EXPECT_EQ(messages[0].buttons, tallox::MessageButtons::YesNo);
     EXPECT_EQ(form().F1Book1->CellNumber(1, 1), 2.5);

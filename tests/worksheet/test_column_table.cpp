@@ -8,10 +8,10 @@
 namespace {
 
 const QString kNotANumber = QStringLiteral(
-    "Warning|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik może być "
+    "Ostrzeżenie|Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony wynik może być "
     "nieprawidłowy !");
 const QString kDot = QStringLiteral(
-    "Information|Prawdopodobnie jedna danych z analizowanej kolumy zamiast przecinka posiada "
+    "Informacja|Prawdopodobnie jedna danych z analizowanej kolumy zamiast przecinka posiada "
     "kropkę !");
 
 class ColumnTableTest : public WindowTest {

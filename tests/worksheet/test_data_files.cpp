@@ -4,7 +4,7 @@
 #include "support/fixture.h"
 #include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,17 +1,9 @@
 #pragma once
 // The worksheet's fixed shape, and what a reader reports when a file holds more than fits in it.
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
+#include "worksheet/cells/SheetShape.h"
 
 namespace tallox {
-
-// The one sheet of the program: rows 1..200, columns 1..26 (A..V data, then four transform columns).
-inline constexpr int sheetRows = 200;
-inline constexpr int sheetColumns = 26;
-
-inline constexpr bool insideSheet(int row, int col)
-{
-    return row >= 1 && row <= sheetRows && col >= 1 && col <= sheetColumns;
-}
 
 // A reader's outcome with one more fact for the window: the file held non-empty cells outside
 // the sheet, which were left out (the window warns with outsideSheetWarning()).

@@ -1,5 +1,6 @@
 #include "worksheet/formats/xls/BiffReader.h"
 
+#include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/xls/BiffRecords.h"
 #include "worksheet/formats/xls/BiffStrings.h"
 #include "worksheet/formats/xls/Bytes.h"

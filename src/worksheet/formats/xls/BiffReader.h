@@ -1,7 +1,7 @@
 #pragma once
 // The BIFF8 workbook stream: the first worksheet's cells as values (numbers, texts, saved formula
 // results; booleans and error values as their texts).
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
 
 #include <QByteArray>
 

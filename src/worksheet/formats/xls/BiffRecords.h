@@ -42,8 +42,4 @@ constexpr std::uint16_t worksheetSubstream = 0x0010;
 // The longest payload a record may carry; longer data goes on in CONTINUE records.
 constexpr int maxRecordPayload = 8224;
 
-// The worksheet holds 200 rows and 26 columns (A to Z); cells beyond are not read.
-constexpr int sheetRows = 200;
-constexpr int sheetColumns = 26;
-
 } // namespace tallox::xls

@@ -1,7 +1,7 @@
 #pragma once
 // The BIFF8 workbook stream of a workbook with one worksheet: every number as an exact double,
 // every text through the shared string table, all cells in the General format.
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
 
 #include <QByteArray>
 

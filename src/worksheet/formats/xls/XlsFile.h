@@ -1,6 +1,6 @@
 #pragma once
 // Excel 97–2003 workbooks (BIFF8 in a compound file): the first worksheet's cells in and out.
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
 
 #include <QByteArray>
 

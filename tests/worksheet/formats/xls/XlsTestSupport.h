@@ -1,6 +1,6 @@
 #pragma once
 // Shared helpers of the .xls tests: files, expected cells, and comparing sheets exactly.
-#include "worksheet/formats/SheetCells.h"
+#include "worksheet/cells/SheetCells.h"
 
 #include <gtest/gtest.h>
 
