@@ -409,42 +409,11 @@ void RegressionPage::Wypisanie_wynikow_regresji(int f)
     Regresja_ListView->appendRow(row);
 }
 
-void RegressionPage::Generacja_Regresji(int f)
-{
-    chart_.bottomAxis().setAutomatic(true);
-    ChartSeries& line = chart_.series(Chart::firstLineSeries + f);
-    line.clear();
-    line.setActive(false);
-    chart_.clearCanvasText();
-
-    const ChartSeries& points = chart_.series(f);
-    if (points.count() > 0) {
-        const danewykresu& figure = figures_.record(f);
-        const double xMin = points.minX(), xMax = points.maxX();
-        const double step = std::fabs(xMin - xMax) / 200;
-        // 200 points from the smallest X, the last one step short of the largest.
-        for (int k = 0; k < 200; ++k) {
-            const double x = xMin + k * step;
-            const long double y = figure.RegA * x + figure.RegB;
-            line.addPoint(x, double(y));
-        }
-    }
-    line.setActive(true);
-    figuresPage_.WidocznaRegresja_ComboBox->setEnabled(true);
-    figuresPage_.WidocznaRegresja_ComboBox->setCurrentIndex(0);
-}
+void RegressionPage::Generacja_Regresji(int f) { figuresPage_.showFittedLine(f); }
 
 void RegressionPage::Wtopienie_Wynikow_Regresji()
 {
-    const int h = chart_.textHeight(QStringLiteral("W"));
-    chart_.clearCanvasText();
-    const QStringList names{QStringLiteral("a  "), QStringLiteral("b  "), QStringLiteral("Sa  "),
-                            QStringLiteral("Sb  "), QStringLiteral("r "), QStringLiteral("Chi^2 ")};
-    const QList<QLabel*> labels = resultLabels();
-    for (int i = 0; i < names.size(); ++i) {
-        chart_.textOut(100, 60 + i * h, names[i]);
-        chart_.textOut(140, 60 + i * h, labels[i]->text());
-    }
+    figuresPage_.fittedLine().printResults(figuresPage_.currentSlot());
 }
 
 void RegressionPage::RegresjaFont_ButtonClick()

@@ -91,8 +91,7 @@ void FiguresPage::Obsluga_Akceptacji_Wykresu()
     Akceptacja_Wykresu();
     paintByName(figureControls::uncertaintyKindLists, true);
     // Every acceptance hides the fitted line until a fit runs or it is asked for again.
-    chart_.series(Chart::firstLineSeries + s).setActive(false);
-    figure.RegressionShown = 0;
+    fittedLine_.hide(s);
 }
 
 void FiguresPage::Akceptacja_Wykresu()
@@ -200,6 +199,7 @@ void FiguresPage::RemoveFigure_ButtonClick()
     if (s >= 0) {
         chart_.series(s).clear();
         chart_.series(Chart::firstLineSeries + s).clear();
+        fittedLine_.hide(s);
     }
     for (int i = Chart::firstShapeSeries; i < Chart::seriesCount; ++i) {
         chart_.series(i).clear();
@@ -265,9 +265,17 @@ void FiguresPage::WidocznaRegresja_ComboBoxChange()
     const int s = currentSlot();
     if (s < 0)
         return;
-    const bool show = WidocznaRegresja_ComboBox->currentIndex() == 0;
-    chart_.series(Chart::firstLineSeries + s).setActive(show);
-    figures_.record(s).RegressionShown = show ? 1 : 0;
+    if (WidocznaRegresja_ComboBox->currentIndex() == 0 && figures_.record(s).RegressionDone)
+        fittedLine_.show(s);
+    else
+        fittedLine_.hide(s);
+}
+
+void FiguresPage::showFittedLine(int slot)
+{
+    fittedLine_.show(slot);
+    WidocznaRegresja_ComboBox->setEnabled(true);
+    WidocznaRegresja_ComboBox->setCurrentIndex(0);
 }
 
 }  // namespace tallox

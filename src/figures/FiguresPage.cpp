@@ -85,7 +85,8 @@ QFont boldFont(QFont font)
 
 FiguresPage::FiguresPage(TF1Book& sheet, ColumnTable& columns, FigureTable& figures, Chart& chart,
                          QWidget* parent)
-    : QWidget(parent), sheet_(sheet), columns_(columns), figures_(figures), chart_(chart)
+    : QWidget(parent), sheet_(sheet), columns_(columns), figures_(figures), chart_(chart),
+      fittedLine_(figures, chart)
 {
     setObjectName(QStringLiteral("Wykresy_TabSheet"));
     chart_.setParent(this);

@@ -7,6 +7,7 @@
 // Every handler acts on the current figure, the slot selected in NrWykresu_ComboBox. A list's
 // change handler answers a user's choice only: code that selects an entry does not run it.
 #include "figures/FigureTable.h"
+#include "figures/FittedLine.h"
 
 #include <QColor>
 #include <QStringList>
@@ -45,6 +46,11 @@ public:
     void Akceptacja_Wykresu();
     void Obsluga_ComboBoxaKolumnyDanychX(int index);
     void Obsluga_ComboBoxaKolumnyDanychY(int index);
+
+    // The slot's recorded fit drawn as its fitted line with its results printed on the chart,
+    // and "Regresja widoczna" set to "Tak".
+    void showFittedLine(int slot);
+    FittedLine& fittedLine() { return fittedLine_; }
 
     // --- uncertainties -------------------------------------------------------------------
     // Reads the typed common uncertainty of one axis (or the column a typed letter names).
@@ -181,6 +187,7 @@ private:
     ColumnTable& columns_;
     FigureTable& figures_;
     Chart& chart_;
+    FittedLine fittedLine_;
     QScrollArea* inputsArea_ = nullptr;
     bool identifying_ = false;  // a box shown while reading a value must not read it again
 };

@@ -85,16 +85,17 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     EXPECT_EQ(figures->WidocznaRegresja_ComboBox->currentIndex(), 0);
 }
 
-TEST_F(RegressionPageTest, ResultsArePrintedOntoTheChartEvenAfterAFailure)
+TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
 {
-    run(0);  // no figure yet: refused, the empty labels printed all the same
+    run(0);  // no figure yet: refused, and no line whose results could be printed
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Klasycznej!|Brak punktów w wykresie !");
-    EXPECT_EQ(chart->canvasTextCount(), 12);
+    EXPECT_EQ(chart->canvasTextCount(), 0);
 
     fillColumn(1, {1, 2, 3});
     fillColumn(2, {1, 3, 2});
     plot();
     run(0);
+    EXPECT_EQ(chart->canvasTextCount(), 12);
     const QStringList before = labels();
     const auto lineBefore = std::pair{line().count(), line().y(10)};
     const danewykresu recordBefore = form().figureTable().record(0);
@@ -109,6 +110,10 @@ TEST_F(RegressionPageTest, ResultsArePrintedOntoTheChartEvenAfterAFailure)
     EXPECT_EQ(form().figureTable().record(0).RegA, recordBefore.RegA);
     EXPECT_EQ(form().figureTable().record(0).RegressionName, recordBefore.RegressionName);
     EXPECT_EQ((std::pair{line().count(), line().y(10)}), lineBefore);
+    // The acceptance hid the line, so the refused fit prints nothing; "Tak" brings both back.
+    EXPECT_EQ(chart->canvasTextCount(), 0);
+    choose(figures->WidocznaRegresja_ComboBox, 0);
+    EXPECT_TRUE(line().isActive());
     EXPECT_EQ(chart->canvasTextCount(), 12);
 }
 
@@ -234,6 +239,10 @@ TEST_F(RegressionPageTest, SettingsRefreshShowsTheFiguresUncertainties)
 
 TEST_F(RegressionPageTest, FontButtonChangesTheCanvasFontAndPrintsAgain)
 {
+    fillColumn(1, {1, 2, 3});
+    fillColumn(2, {1, 3, 2});
+    plot();
+    run(0);
     QFont chosen(QStringLiteral("DejaVu Sans"), 17);
     tallox::setFontDialogHandler([&](const QFont&) { return std::optional<QFont>(chosen); });
     page->RegresjaFont_Button->click();

@@ -159,14 +159,19 @@ TEST_F(FigurePageTest, AcceptanceHidesTheFittedLine)
     fillColumn(1, {1, 2});
     fillColumn(2, {3, 4});
     page->AddFigure_Button->click();
+    figure().RegressionDone = 1;  // as a fit leaves it: y = 2x + 1
+    figure().RegA = 2;
+    figure().RegB = 1;
     page->WidocznaRegresja_ComboBox->setEnabled(true);
     choose(page->WidocznaRegresja_ComboBox, 0);
     EXPECT_TRUE(chart->series(Chart::firstLineSeries).isActive());
     EXPECT_EQ(figure().RegressionShown, 1);
+    EXPECT_EQ(chart->canvasTextCount(), 12);  // the line's results are printed with it
 
     page->Akceptuj_Button->click();
     EXPECT_FALSE(chart->series(Chart::firstLineSeries).isActive());
     EXPECT_EQ(figure().RegressionShown, 0);
+    EXPECT_EQ(chart->canvasTextCount(), 0);  // and go with it
 }
 
 TEST_F(FigurePageTest, ManyFiguresKeepFigureOneSelected)
