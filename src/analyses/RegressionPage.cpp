@@ -41,15 +41,6 @@ long double storedValue(const std::optional<long double>& value)
     return value ? *value : std::numeric_limits<long double>::quiet_NaN();
 }
 
-stats::UncertaintyKind uncertaintyKind(std::uint8_t kind)
-{
-    switch (kind) {
-    case 1: return stats::UncertaintyKind::Common;
-    case 2: return stats::UncertaintyKind::PerPoint;
-    default: return stats::UncertaintyKind::None;
-    }
-}
-
 QFrame* makePanel(QWidget* parent, const char* name)
 {
     auto* panel = new QFrame(parent);
@@ -308,7 +299,7 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
     }
     danewykresu& figure = figures_.record(f);
     const int n = std::max(0, figure.PointCount);
-    if (const auto stop = stats::checkFigure(std::size_t(n), figure.Shown != 0)) {
+    if (const auto stop = stats::checkFigure(std::size_t(n), figure.Shown)) {
         show(*stop);
         return false;
     }
@@ -337,8 +328,8 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
                                                 : std::vector<stats::Cell>{};
         const auto uncY = figure.UncColumnY > 0 ? columnCells(sheet_, figure.UncColumnY, n)
                                                 : std::vector<stats::Cell>{};
-        const stats::AxisData axisX{dataX, uncertaintyKind(figure.UncKindX), figure.UncValueX, uncX};
-        const stats::AxisData axisY{dataY, uncertaintyKind(figure.UncKindY), figure.UncValueY, uncY};
+        const stats::AxisData axisX{dataX, figure.UncKindX, figure.UncValueX, uncX};
+        const stats::AxisData axisY{dataY, figure.UncKindY, figure.UncValueY, uncY};
         outcome = kind == Kind::Weighted ? stats::weightedFit(x, y, axisX, axisY)
                                          : stats::effectiveFit(x, y, axisX, axisY);
     }
@@ -361,20 +352,20 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
     figure.RegSb = storedValue(fit.sb);
     figure.RegR = fit.r;
     figure.RegChi2 = storedValue(fit.chiSquared);
-    figure.RegressionDone = 1;
-    figure.RegressionShown = 1;
+    figure.RegressionDone = true;
+    figure.RegressionShown = true;
     switch (kind) {
     case Kind::Classical:
-        figure.RegressionKind = 0;
+        figure.RegressionKind = stats::FitMethod::Classical;
         figure.RegressionName = QStringLiteral("Klasyczna");
         break;
     case Kind::Weighted:
-        figure.RegressionKind = 1;
+        figure.RegressionKind = stats::FitMethod::Weighted;
         figure.RegressionName = QStringLiteral("Ważona po ")
                                 + (outcome.weightedBy == stats::Axis::Y ? u'Y' : u'X');
         break;
     case Kind::Effective:
-        figure.RegressionKind = 2;
+        figure.RegressionKind = stats::FitMethod::Effective;
         figure.RegressionName = QStringLiteral("Efektywna");
         break;
     }
@@ -392,12 +383,13 @@ void RegressionPage::Wypisanie_wynikow_regresji(int f)
     for (int i = 0; i < labels.size(); ++i)
         labels[i]->setText(resultText(values[i]));
 
-    auto uncertaintyText = [this](std::uint8_t kind, const QString& text, int column) {
+    auto uncertaintyText = [this](stats::UncertaintyKind kind, const QString& text, int column) {
         switch (kind) {
-        case 1: return text;
-        case 2: return sheet_.ColumnHeading(column);
-        default: return kNoValue;
+        case stats::UncertaintyKind::Common: return text;
+        case stats::UncertaintyKind::PerPoint: return sheet_.ColumnHeading(column);
+        case stats::UncertaintyKind::None: break;
         }
+        return kNoValue;
     };
     QStringList row{figure.RegressionName, QString::number(f + 1),
                     sheet_.ColumnHeading(figure.DataColumnX), sheet_.ColumnHeading(figure.DataColumnY),
@@ -492,7 +484,7 @@ void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
                                : oWartoscidlakolumnyY_DoRegWazonej_Label;
         const QComboBox* figureKind = x ? figuresPage_.TypNiepX_ComboBox : figuresPage_.TypNiepY_ComboBox;
 
-        kind->setCurrentIndex(x ? figure.UncKindX : figure.UncKindY);
+        kind->setCurrentIndex(int(x ? figure.UncKindX : figure.UncKindY));
         edit->hide();
         column->hide();
         column->setCurrentIndex(int(x ? figure.UncColumnX : figure.UncColumnY) - 1);

@@ -107,8 +107,8 @@ void FiguresPage::Akceptacja_Wykresu()
     setEnabledByName(figureControls::styleGroup, true);
 
     danewykresu& figure = figures_.record(s);
-    figure.UncKindX = std::uint8_t(std::max(0, TypNiepX_ComboBox->currentIndex()));
-    figure.UncKindY = std::uint8_t(std::max(0, TypNiepY_ComboBox->currentIndex()));
+    figure.UncKindX = stats::UncertaintyKind(std::max(0, TypNiepX_ComboBox->currentIndex()));
+    figure.UncKindY = stats::UncertaintyKind(std::max(0, TypNiepY_ComboBox->currentIndex()));
     Identyfikacja_Niepewnosci_X();
     Identyfikacja_Niepewnosci_Y();
     Generacja_Niepewnosci_Wykresu();
@@ -134,7 +134,7 @@ void FiguresPage::loadPoints(int s)
     }
     points.setActive(true);
     figure.PointCount = count;
-    figure.Shown = 1;
+    figure.Shown = true;
     // The figure shows again, so the visibility list says so.
     WidocznyWykres_ComboBox->setCurrentIndex(0);
 }
@@ -254,7 +254,7 @@ void FiguresPage::WidocznyWykres_ComboBoxChange()
     const bool show = WidocznyWykres_ComboBox->currentIndex() == 0;
     ChartSeries& points = chart_.series(s);
     points.setActive(show);
-    figures_.record(s).Shown = show ? 1 : 0;
+    figures_.record(s).Shown = show;
     const int n = std::min(points.count(), Chart::seriesCount - Chart::firstShapeSeries);
     for (int i = 0; i < n; ++i)
         chart_.series(Chart::firstShapeSeries + i).setActive(show);

@@ -55,7 +55,7 @@ void FiguresPage::TypPunktow_ComboBoxChange()
     points.setFilled(chosenFillSolid());
     points.setPointerShape(pointerShapeFor(type));
     Rozmiar_Edit->setFocus();
-    figures_.record(s).PointType = std::uint8_t(type);
+    figures_.record(s).PointType = pointerShapeFor(type);
 }
 
 void FiguresPage::KolorPunktow_ComboBoxChange()
@@ -100,7 +100,7 @@ void FiguresPage::StylPunktow_ComboBoxChange()
     }
     TypPunktow_ComboBox->update();
     Rozmiar_Edit->setFocus();
-    figures_.record(s).PointFill = std::uint8_t(fill);
+    figures_.record(s).PointFill = fill == 0 ? PointFill::Solid : PointFill::Outline;
 }
 
 void FiguresPage::Rozmiar_UpDownChangingEx(int newPosition)

@@ -17,6 +17,14 @@ const danewykresu& FigureTable::record(int slot) const
     return const_cast<FigureTable&>(*this).record(slot);
 }
 
+void FigureTable::setCurrentSlot(int slot)
+{
+    if (slot == current_)
+        return;
+    current_ = slot;
+    emit currentFigureChanged(slot);
+}
+
 int FigureTable::raiseCount()
 {
     count_ = std::min(count_ + 1, maxCount);
@@ -29,7 +37,7 @@ void FigureTable::prepareSlot(int slot, int fromSlot)
 {
     danewykresu& target = record(slot);
     const danewykresu& source = record(fromSlot);
-    target.Shown = 1;
+    target.Shown = true;
     if (slot == fromSlot)
         return;
     target.DataColumnX = source.DataColumnX;

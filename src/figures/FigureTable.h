@@ -1,27 +1,38 @@
 #pragma once
 // The figure table: the record of every figure slot (its columns, uncertainties, style indexes,
 // titles and the results of the fits drawn on it) and the count of figures created so far.
+#include "chart/ChartSeries.h"
+#include "stats/LineFit.h"
+
+#include <QObject>
 #include <QString>
 #include <array>
 #include <cstdint>
 
+namespace tallox {
+// How a figure's points are filled: "Pełny" solid, or only their outline.
+enum class PointFill : std::uint8_t { Solid, Outline };
+// The law a figure's data were linearized by.
+enum class LinearizationLaw : std::uint8_t { Power, Exponential, Logarithmic, Hyperbolic };
+}  // namespace tallox
+
 // One figure's record. Every field starts as zero or empty; a record is never cleared afterwards,
 // removing a figure leaves it as it was.
 struct danewykresu {
-    std::uint8_t Shown = 0;         // accepted and shown ("Wykres widoczny" = "Tak")
+    bool Shown = false;             // accepted and shown ("Wykres widoczny" = "Tak")
     std::int32_t PointCount = 0;    // points plotted at the last acceptance
     std::uint8_t DataColumnX = 0;   // worksheet column of X, 1 = A .. 26 = Z
     std::uint8_t DataColumnY = 0;   // worksheet column of Y
     QString AxisTitleX;
     QString AxisTitleY;
-    std::uint8_t PointType = 0;     // pointer shape 0..4
+    tallox::ChartSeries::PointerShape PointType = tallox::ChartSeries::PointerShape::Square;
     std::uint8_t PointColour = 0;   // index into the colour table
-    std::uint8_t PointFill = 0;     // 0 solid, 1 outline only
+    tallox::PointFill PointFill = tallox::PointFill::Solid;
     QString FigureTitle;
-    std::uint8_t RegressionDone = 0;
-    std::uint8_t RegressionKind = 0;  // 0 classical, 1 weighted, 2 effective
+    bool RegressionDone = false;
+    tallox::stats::FitMethod RegressionKind = tallox::stats::FitMethod::Classical;
     QString RegressionName;
-    std::uint8_t RegressionShown = 0;
+    bool RegressionShown = false;
     long double RegA = 0;   // slope of y = a·x + b
     long double RegB = 0;   // intercept
     long double RegSa = 0;  // standard deviation of a
@@ -32,10 +43,10 @@ struct danewykresu {
     long double LinB = 0;
     long double LinSa = 0;
     long double LinSb = 0;
-    std::uint8_t LinByFunction = 0;  // 1 function linearization, 0 data transformation
-    std::uint8_t LinFunction = 0;    // linearization function 0..3
-    std::uint8_t UncKindX = 0;       // 0 none ("Brak"), 1 one value ("Takie same"), 2 per point ("Różne")
-    std::uint8_t UncKindY = 0;
+    bool LinByFunction = false;      // linearized by a law (true) or the data transformed (false)
+    tallox::LinearizationLaw LinFunction = tallox::LinearizationLaw::Power;
+    tallox::stats::UncertaintyKind UncKindX = tallox::stats::UncertaintyKind::None;
+    tallox::stats::UncertaintyKind UncKindY = tallox::stats::UncertaintyKind::None;
     QString UncTextX;                // text of the common uncertainty
     QString UncTextY;
     double UncValueX = 0;            // the common uncertainty
@@ -48,7 +59,8 @@ struct danewykresu {
 
 namespace tallox {
 
-class FigureTable {
+class FigureTable : public QObject {
+    Q_OBJECT
 public:
     static constexpr int slotCount = 5;
     // "Dodaj Wykres" raises the count up to this value, even though fewer slots exist.
@@ -57,6 +69,11 @@ public:
     // Slot 0..4 (slot 0 is figure "1"); any other slot is a programming error (std::out_of_range).
     danewykresu& record(int slot);
     const danewykresu& record(int slot) const;
+
+    // The current figure: the slot chosen on the figures page (the index of NrWykresu_ComboBox),
+    // -1 when none is chosen. Setting another slot signals currentFigureChanged.
+    int currentSlot() const { return current_; }
+    void setCurrentSlot(int slot);
 
     // Figures created since the data were last loaded.
     int count() const { return count_; }
@@ -70,9 +87,13 @@ public:
     // A new figure in `slot` starts shown, with the columns, titles and style of `fromSlot`.
     void prepareSlot(int slot, int fromSlot);
 
+signals:
+    void currentFigureChanged(int slot);
+
 private:
     std::array<danewykresu, slotCount> slots_{};
     int count_ = 0;
+    int current_ = -1;
 };
 
 }  // namespace tallox

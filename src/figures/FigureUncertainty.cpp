@@ -56,7 +56,7 @@ void FiguresPage::identifyUncertainty(Axis axis)
     if (number.ok()) {
         (x ? figure.UncTextX : figure.UncTextY) = text;
         (x ? figure.UncValueX : figure.UncValueY) = double(number.value);
-        (x ? figure.UncKindX : figure.UncKindY) = 1;
+        (x ? figure.UncKindX : figure.UncKindY) = stats::UncertaintyKind::Common;
         showUncertaintyInput(axis, 1);
     } else if (number.errorPosition == 1 && !cleaned.empty() && cleaned[0] >= 'A' && cleaned[0] <= 'Z') {
         // A letter names the column of per-point uncertainties ("C5" names C); the field gets
@@ -65,7 +65,7 @@ void FiguresPage::identifyUncertainty(Axis axis)
         (x ? figure.UncColumnTextX : figure.UncColumnTextY) = text;
         (x ? figure.UncColumnX : figure.UncColumnY) = std::uint8_t(column);
         g.kind->setCurrentIndex(2);
-        (x ? figure.UncKindX : figure.UncKindY) = 2;
+        (x ? figure.UncKindX : figure.UncKindY) = stats::UncertaintyKind::PerPoint;
         showUncertaintyInput(axis, 2);
         g.column->setCurrentIndex(column - 1);
         g.value->setText(x ? figure.UncTextX : figure.UncTextY);
@@ -93,20 +93,20 @@ void FiguresPage::uncertaintyKindChanged(Axis axis)
     showUncertaintyInput(axis, 0);
     switch (g.kind->currentIndex()) {
     case 0:
-        (x ? figure.UncKindX : figure.UncKindY) = 0;
+        (x ? figure.UncKindX : figure.UncKindY) = stats::UncertaintyKind::None;
         break;
     case 1:
         g.value->setEnabled(true);
         showUncertaintyInput(axis, 1);
         (x ? figure.UncTextX : figure.UncTextY) = g.value->text();
-        (x ? figure.UncKindX : figure.UncKindY) = 1;
+        (x ? figure.UncKindX : figure.UncKindY) = stats::UncertaintyKind::Common;
         identifyUncertainty(axis);
         break;
     case 2:
         g.column->setEnabled(true);
         showUncertaintyInput(axis, 2);
         (x ? figure.UncColumnX : figure.UncColumnY) = std::uint8_t(g.column->currentIndex() + 1);
-        (x ? figure.UncKindX : figure.UncKindY) = 2;
+        (x ? figure.UncKindX : figure.UncKindY) = stats::UncertaintyKind::PerPoint;
         break;
     default:
         break;
@@ -175,7 +175,7 @@ void FiguresPage::uncertaintyColumnChosen(Axis axis, int index)
     group(axis).kind->setCurrentIndex(2);
     showUncertaintyInput(axis, 2);
     (x ? figure.UncColumnX : figure.UncColumnY) = std::uint8_t(index + 1);
-    (x ? figure.UncKindX : figure.UncKindY) = 2;
+    (x ? figure.UncKindX : figure.UncKindY) = stats::UncertaintyKind::PerPoint;
     // Loading the points rebuilds the boxes; a hidden figure keeps the setting and draws nothing
     // until it is shown or accepted again.
     if (figure.Shown)
@@ -208,12 +208,12 @@ void FiguresPage::Generacja_Niepewnosci_Wykresu()
 
     for (int i = 0; i < n; ++i) {
         const double x = points.x(i), y = points.y(i);
-        if (figure.UncKindX == 0 && figure.UncKindY == 0)
+        if (figure.UncKindX == stats::UncertaintyKind::None && figure.UncKindY == stats::UncertaintyKind::None)
             continue;
         double ux = 0, uy = 0;
-        if (figure.UncKindX == 1) {
+        if (figure.UncKindX == stats::UncertaintyKind::Common) {
             ux = figure.UncValueX;
-        } else if (figure.UncKindX == 2) {
+        } else if (figure.UncKindX == stats::UncertaintyKind::PerPoint) {
             if (figure.UncColumnX == figure.DataColumnX) {
                 showProgramBox(kUserErrorCaption,
                                QStringLiteral("Kolumna niepewności x-ksa jest taka sama jak kolumna "
@@ -228,12 +228,12 @@ void FiguresPage::Generacja_Niepewnosci_Wykresu()
                 showProgramBox(QStringLiteral("Ostrzeżenie o nieprawidłowej wartości niepewności x-ksa!!"),
                                QStringLiteral("Niepewność x-ksa jest zerem! "));
         }
-        if (figure.UncKindY == 1) {
+        if (figure.UncKindY == stats::UncertaintyKind::Common) {
             uy = figure.UncValueY;
-        } else if (figure.UncKindY == 2) {
+        } else if (figure.UncKindY == stats::UncertaintyKind::PerPoint) {
             if (figure.UncColumnY == figure.DataColumnY) {
                 showProgramBox(kUserErrorCaption,
-                               figure.UncKindX != 0
+                               figure.UncKindX != stats::UncertaintyKind::None
                                    ? QStringLiteral("Kolumna niepewności y-ka jest taka sama jak "
                                                     "kolumna danych y-ów! Zastanów się!")
                                    : QStringLiteral("Kolumna niepewności y-a jest taka sama jak "
@@ -251,10 +251,10 @@ void FiguresPage::Generacja_Niepewnosci_Wykresu()
 
         // Opposite corners of the box; with one uncertainty only the box is a segment.
         ChartSeries& box = chart_.series(Chart::firstShapeSeries + i);
-        if (figure.UncKindX != 0 && figure.UncKindY != 0) {
+        if (figure.UncKindX != stats::UncertaintyKind::None && figure.UncKindY != stats::UncertaintyKind::None) {
             box.addPoint(x - ux, y + uy);
             box.addPoint(x + ux, y - uy);
-        } else if (figure.UncKindX != 0) {
+        } else if (figure.UncKindX != stats::UncertaintyKind::None) {
             box.addPoint(x - ux, y);
             box.addPoint(x + ux, y);
         } else {

@@ -27,14 +27,14 @@ void FittedLine::show(int slot)
         }
     }
     line.setActive(true);
-    figure.RegressionShown = 1;
+    figure.RegressionShown = true;
     printResults(slot);
 }
 
 void FittedLine::hide(int slot)
 {
     chart_.series(Chart::firstLineSeries + slot).setActive(false);
-    figures_.record(slot).RegressionShown = 0;
+    figures_.record(slot).RegressionShown = false;
     chart_.clearCanvasText();
 }
 

@@ -40,7 +40,7 @@ TEST_F(RegressionFitsTest, WeightedByTheDominatingAxis)
     EXPECT_EQ(row(0), (QStringList{"Ważona po Y", "1", "A", "B", "0.001", "C", "2.0000000000",
                                    "0.0000000000", "0.0000000000", "0.0000000000",
                                    "1.0000000000", "0.0000000000"}));
-    EXPECT_EQ(form().figureTable().record(0).RegressionKind, 1);
+    EXPECT_EQ(form().figureTable().record(0).RegressionKind, tallox::stats::FitMethod::Weighted);
 }
 
 TEST_F(RegressionFitsTest, WeightedIndependentCases)
@@ -88,7 +88,7 @@ TEST_F(RegressionFitsTest, WeightedRefusals)
     run(2);
     EXPECT_EQ(shownBoxes(), "Ostrzeżenie Regresji Efektywnej!|Zerowa niepewność dla X?");
     EXPECT_EQ(page->Regresja_ListView->rowCount(), 0);
-    EXPECT_EQ(form().figureTable().record(0).RegressionDone, 0);
+    EXPECT_FALSE(form().figureTable().record(0).RegressionDone);
 }
 
 TEST_F(RegressionFitsTest, EffectiveWorkedCase)
@@ -167,7 +167,7 @@ TEST_F(RegressionFitsTest, LinearizationModeStoresOnlyTheCoefficients)
     const danewykresu& figure = form().figureTable().record(0);
     EXPECT_DOUBLE_EQ(double(figure.LinA), 0.5);  // equal weights: the classical line
     EXPECT_DOUBLE_EQ(double(figure.LinB), 1.0);
-    EXPECT_EQ(figure.RegressionDone, 0);
+    EXPECT_FALSE(figure.RegressionDone);
     EXPECT_EQ(figure.RegA, 0);
     EXPECT_EQ(page->Regresja_ListView->rowCount(), 0);
     EXPECT_EQ(labels(), QStringList(6, QString()));

@@ -61,9 +61,9 @@ TEST_F(RegressionPageTest, ClassicalWorkedCases)
     EXPECT_FALSE(page->Regresja_ListView->hasFocus());
 
     const danewykresu& figure = form().figureTable().record(0);
-    EXPECT_EQ(figure.RegressionDone, 1);
-    EXPECT_EQ(figure.RegressionShown, 1);
-    EXPECT_EQ(figure.RegressionKind, 0);
+    EXPECT_TRUE(figure.RegressionDone);
+    EXPECT_TRUE(figure.RegressionShown);
+    EXPECT_EQ(figure.RegressionKind, tallox::stats::FitMethod::Classical);
     EXPECT_DOUBLE_EQ(double(figure.RegA), 0.5);
     EXPECT_DOUBLE_EQ(double(figure.RegChi2), 1.5);
 }

@@ -26,7 +26,7 @@ TEST_F(FigurePageTest, RowsWithATextCellAreSkippedWithoutAGap)
     EXPECT_EQ(points().x(2), 4);
     EXPECT_EQ(points().y(2), 40);
     EXPECT_TRUE(points().isActive());
-    EXPECT_EQ(figure().Shown, 1);
+    EXPECT_TRUE(figure().Shown);
     EXPECT_EQ(figure().DataColumnX, 1);
     EXPECT_EQ(figure().DataColumnY, 2);
 }
@@ -57,7 +57,7 @@ TEST_F(FigurePageTest, AddingAFigureSwitchesTheControlsOn)
     EXPECT_EQ(figures.count(), 1);
     EXPECT_EQ(page->NrWykresu_ComboBox->currentIndex(), 0);
     // The next slot is prepared from the current one.
-    EXPECT_EQ(figures.record(1).Shown, 1);
+    EXPECT_TRUE(figures.record(1).Shown);
     EXPECT_EQ(figures.record(1).DataColumnY, 2);
 }
 
@@ -141,7 +141,7 @@ TEST_F(FigurePageTest, HiddenFigureShowsAgainOnAcceptance)
     choose(page->WidocznyWykres_ComboBox, 1);
     EXPECT_FALSE(points().isActive());
     EXPECT_FALSE(box(0).isActive());
-    EXPECT_EQ(figure().Shown, 0);
+    EXPECT_FALSE(figure().Shown);
 
     choose(page->WidocznyWykres_ComboBox, 0);
     EXPECT_TRUE(points().isActive());
@@ -150,7 +150,7 @@ TEST_F(FigurePageTest, HiddenFigureShowsAgainOnAcceptance)
     choose(page->WidocznyWykres_ComboBox, 1);
     page->Akceptuj_Button->click();
     EXPECT_TRUE(points().isActive());
-    EXPECT_EQ(figure().Shown, 1);
+    EXPECT_TRUE(figure().Shown);
     EXPECT_EQ(page->WidocznyWykres_ComboBox->currentText(), "Tak");
 }
 
@@ -159,18 +159,18 @@ TEST_F(FigurePageTest, AcceptanceHidesTheFittedLine)
     fillColumn(1, {1, 2});
     fillColumn(2, {3, 4});
     page->AddFigure_Button->click();
-    figure().RegressionDone = 1;  // as a fit leaves it: y = 2x + 1
+    figure().RegressionDone = true;  // as a fit leaves it: y = 2x + 1
     figure().RegA = 2;
     figure().RegB = 1;
     page->WidocznaRegresja_ComboBox->setEnabled(true);
     choose(page->WidocznaRegresja_ComboBox, 0);
     EXPECT_TRUE(chart->series(Chart::firstLineSeries).isActive());
-    EXPECT_EQ(figure().RegressionShown, 1);
+    EXPECT_TRUE(figure().RegressionShown);
     EXPECT_EQ(chart->canvasTextCount(), 12);  // the line's results are printed with it
 
     page->Akceptuj_Button->click();
     EXPECT_FALSE(chart->series(Chart::firstLineSeries).isActive());
-    EXPECT_EQ(figure().RegressionShown, 0);
+    EXPECT_FALSE(figure().RegressionShown);
     EXPECT_EQ(chart->canvasTextCount(), 0);  // and go with it
 }
 

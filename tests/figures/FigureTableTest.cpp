@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-using tallox::FigureTable;
+using namespace tallox;
 
 TEST(FigureTable, SlotsOutsideTheTableAreRefused)
 {
@@ -42,24 +42,24 @@ TEST(FigureTable, PreparedSlotTakesColumnsTitlesAndStyleButNotResults)
     source.DataColumnY = 5;
     source.AxisTitleX = "t [s]";
     source.AxisTitleY = "x [m]";
-    source.PointType = 4;
+    source.PointType = ChartSeries::PointerShape::Diamond;
     source.PointColour = 2;
-    source.PointFill = 1;
+    source.PointFill = PointFill::Outline;
     source.FigureTitle = "Spadek swobodny";
     source.RegA = 9.81L;
-    source.UncKindX = 2;
+    source.UncKindX = stats::UncertaintyKind::PerPoint;
 
     table.prepareSlot(1, 0);
     const danewykresu& prepared = table.record(1);
-    EXPECT_EQ(prepared.Shown, 1);
+    EXPECT_TRUE(prepared.Shown);
     EXPECT_EQ(prepared.DataColumnX, 3);
     EXPECT_EQ(prepared.DataColumnY, 5);
     EXPECT_EQ(prepared.AxisTitleX, "t [s]");
     EXPECT_EQ(prepared.AxisTitleY, "x [m]");
-    EXPECT_EQ(prepared.PointType, 4);
+    EXPECT_EQ(prepared.PointType, ChartSeries::PointerShape::Diamond);
     EXPECT_EQ(prepared.PointColour, 2);
     EXPECT_EQ(prepared.FigureTitle, "Spadek swobodny");
-    EXPECT_EQ(prepared.PointFill, 0);
+    EXPECT_EQ(prepared.PointFill, PointFill::Solid);
     EXPECT_EQ(prepared.RegA, 0.0L);
-    EXPECT_EQ(prepared.UncKindX, 0);
+    EXPECT_EQ(prepared.UncKindX, stats::UncertaintyKind::None);
 }

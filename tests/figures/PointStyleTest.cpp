@@ -27,7 +27,7 @@ TEST_F(PointStyleTest, TypeColourAndFillApplyToThePoints)
 {
     choose(page->TypPunktow_ComboBox, 3);
     EXPECT_EQ(points().pointerShape(), Shape::InvertedTriangle);
-    EXPECT_EQ(figure().PointType, 3);
+    EXPECT_EQ(figure().PointType, ChartSeries::PointerShape::InvertedTriangle);
 
     choose(page->KolorPunktow_ComboBox, 1);
     EXPECT_EQ(points().brushColor(), colorFromBgr(0x008000));
@@ -36,7 +36,7 @@ TEST_F(PointStyleTest, TypeColourAndFillApplyToThePoints)
 
     choose(page->StylPunktow_ComboBox, 1);
     EXPECT_FALSE(points().isFilled());
-    EXPECT_EQ(figure().PointFill, 1);
+    EXPECT_EQ(figure().PointFill, PointFill::Outline);
     // A new shape keeps the chosen colour and fill.
     choose(page->TypPunktow_ComboBox, 4);
     EXPECT_EQ(points().pointerShape(), Shape::Diamond);
@@ -60,7 +60,7 @@ TEST_F(PointStyleTest, ColourRecoloursTheFittedLineOnlyAfterAFit)
     EXPECT_EQ(points().penColor(), QColor(Qt::blue));
     EXPECT_EQ(line.penColor(), before);
 
-    figure().RegressionDone = 1;
+    figure().RegressionDone = true;
     choose(page->KolorPunktow_ComboBox, 2);
     EXPECT_EQ(line.penColor(), QColor(Qt::blue));
 }

@@ -45,7 +45,7 @@ TEST_F(UncertaintyTest, CommonValueWithACommaGivesHorizontalSegments)
     EXPECT_TRUE(page->NiepX_Edit->isVisibleTo(page.get()));
     EXPECT_TRUE(page->oWartoscidlakolumnyX_DoWykresu_Label->isVisibleTo(page.get()));
     EXPECT_FALSE(page->NrKolumnyNiepewnosciX_ComboBox->isVisibleTo(page.get()));
-    EXPECT_EQ(figure().UncKindX, 1);
+    EXPECT_EQ(figure().UncKindX, stats::UncertaintyKind::Common);
     EXPECT_DOUBLE_EQ(figure().UncValueX, 0.05);
     EXPECT_EQ(figure().UncTextX, "0.05");
     EXPECT_EQ(drawnBoxes(), 3);
@@ -81,7 +81,7 @@ TEST_F(UncertaintyTest, ALetterNamesTheColumnOfPerPointValues)
     EXPECT_TRUE(page->zkolumnyX_DoWykresu_Label->isVisibleTo(page.get()));
     EXPECT_FALSE(page->NiepX_Edit->isVisibleTo(page.get()));
     EXPECT_EQ(page->NiepX_Edit->text(), "0.1");
-    EXPECT_EQ(figure().UncKindX, 2);
+    EXPECT_EQ(figure().UncKindX, stats::UncertaintyKind::PerPoint);
     EXPECT_EQ(figure().UncColumnX, 4);
     EXPECT_EQ(figure().UncColumnTextX, "D");
     expectCorners(1, 1.75, 20, 2.25, 20);
@@ -99,7 +99,7 @@ TEST_F(UncertaintyTest, UnreadableValuesKeepThePreviousOne)
     enter(page->NiepX_Edit, "e");
     EXPECT_EQ(boxes(), (std::vector<QString>{kBadValue, kBadValue, kBadValue}));
     EXPECT_DOUBLE_EQ(figure().UncValueX, 0.2);
-    EXPECT_EQ(figure().UncKindX, 1);
+    EXPECT_EQ(figure().UncKindX, stats::UncertaintyKind::Common);
     EXPECT_EQ(page->TypNiepX_ComboBox->currentText(), "Takie same");
     expectCorners(0, 0.8, 10, 1.2, 10);
 }
@@ -153,11 +153,11 @@ TEST_F(UncertaintyTest, HiddenFigureStoresKindsButDrawsNothingUntilAccepted)
 {
     choose(page->WidocznyWykres_ComboBox, 1);
     choose(page->TypNiepX_ComboBox, 1);
-    EXPECT_EQ(figure().UncKindX, 1);
+    EXPECT_EQ(figure().UncKindX, stats::UncertaintyKind::Common);
     EXPECT_EQ(drawnBoxes(), 0);
     fillColumn(3, {1, 1, 1});
     choose(page->NrKolumnyNiepewnosciY_ComboBox, 2);
-    EXPECT_EQ(figure().UncKindY, 2);
+    EXPECT_EQ(figure().UncKindY, stats::UncertaintyKind::PerPoint);
     EXPECT_EQ(figure().UncColumnY, 3);
     EXPECT_EQ(drawnBoxes(), 0);
     EXPECT_FALSE(points().isActive());
@@ -172,7 +172,7 @@ TEST_F(UncertaintyTest, BackToNoneHidesTheInputsAndTheBoxes)
     choose(page->TypNiepX_ComboBox, 1);
     ASSERT_EQ(drawnBoxes(), 3);
     choose(page->TypNiepX_ComboBox, 0);
-    EXPECT_EQ(figure().UncKindX, 0);
+    EXPECT_EQ(figure().UncKindX, stats::UncertaintyKind::None);
     EXPECT_EQ(drawnBoxes(), 0);
     EXPECT_FALSE(page->NiepX_Edit->isVisibleTo(page.get()));
     EXPECT_FALSE(page->oWartoscidlakolumnyX_DoWykresu_Label->isVisibleTo(page.get()));
