@@ -37,9 +37,35 @@ TalloxApplication::TalloxApplication(int& argc, char** argv) : QApplication(argc
         installTranslator(translator);
 }
 
+namespace {
+// The events by which a user gives a command; what they set off is one command for the boxes.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 bool TalloxApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
+        if (isUserInput(event->type())) {
+            const tallox::MessageCommand command;
+            return QApplication::notify(receiver, event);
+        }
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
         tallox::showMessage({tallox::MessageIcon::Critical, QStringLiteral("Tallox"),

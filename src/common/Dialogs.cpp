@@ -1,5 +1,7 @@
 #include "common/Dialogs.h"
 
+#include "common/Messages.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -95,6 +97,7 @@ void setFontDialogHandler(FontHandler h) { slot<FontHandler>() = std::move(h); }
 
 int execModal(QDialog& dialog)
 {
+    const MessageCommandBoundary ownCommands;
     if (auto& h = slot<ModalHandler>())
         return h(dialog);
     return dialog.exec();
