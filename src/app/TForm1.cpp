@@ -17,6 +17,7 @@
 #include "common/TextFile.h"
 #include "worksheet/ColumnTable.h"
 #include "worksheet/DataFiles.h"
+#include "worksheet/SheetText.h"
 #include "worksheet/TF1Book.h"
 
 #include <QAction>
@@ -145,6 +146,10 @@ void TForm1::buildPages()
 
     Dane_TabSheet = new DataPage;
     F1Book1 = Dane_TabSheet->F1Book1;
+    // A number typed in the other convention stays a text; the hint line says so at once.
+    connect(F1Book1, &TF1Book::numberKeptAsText, this, [this](int row, int col, const QString& text) {
+        StatusBar2->setText(tallox::otherConventionHint(row, col, text));
+    });
     PageControl1->addTab(Dane_TabSheet, QStringLiteral("Dane"));
 
     Chart1 = new Chart;
@@ -271,14 +276,14 @@ void TForm1::NewDane_ButtonClick()
          MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
-    F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), 1);
+    F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), TF1Book::ClearKind::All);
     StatusBar1->setPanelText(0, QString());
     Kolorowanie_Kolumn(*F1Book1);
 }
 
 void TForm1::UsuWszystko1Click()
 {
-    F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), 1);
+    F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), TF1Book::ClearKind::All);
     Kolorowanie_Kolumn(*F1Book1);
 }
 

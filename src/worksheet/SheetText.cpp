@@ -1,5 +1,6 @@
 #include "worksheet/SheetText.h"
 
+#include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/NumberText.h"
 
 #include <QFontMetrics>
@@ -25,6 +26,34 @@ QString numberToExactText(double value) { return shortestNumberText(value, works
 bool readTypedNumber(const QString& text, double& value)
 {
     return readLocaleNumber(text, worksheetLocale(), value);
+}
+
+bool isNumberInOtherConvention(const QString& text)
+{
+    const QLocale locale = worksheetLocale();
+    const QChar separator = locale.decimalPoint().at(0);
+    const QChar other = separator == u',' ? u'.' : u',';
+    if (!text.contains(other) || text.contains(separator))
+        return false;
+    double value = 0.0;
+    if (readTypedNumber(text, value))
+        return false;
+    QString swapped = text;
+    swapped.replace(other, separator);
+    return readTypedNumber(swapped, value);
+}
+
+QString otherConventionHint(int row, int col, const QString& text)
+{
+    const bool comma = worksheetLocale().decimalPoint() == QStringLiteral(",");
+    QString hint = QStringLiteral("Komórka ") + columnLetters(col) + QString::number(row)
+                   + QStringLiteral(": \"") + text + QStringLiteral("\" zapisano jako tekst - w tym ");
+    if (comma)
+        hint += QStringLiteral("układzie liczby pisze się z przecinkiem (Ctrl+K zamienia kropki na "
+                               "przecinki).");
+    else
+        hint += QStringLiteral("układzie liczby pisze się z kropką.");
+    return hint;
 }
 
 int widthInPixels(int width, const QFontMetrics& metrics)

@@ -21,6 +21,12 @@ QString numberToExactText(double value);
 // number.
 bool readTypedNumber(const QString& text, double& value);
 
+// True when the text is no number in the worksheet's locale but would be one written with the
+// other decimal separator ("1.5" under Polish settings, "1,5" under English ones).
+bool isNumberInOtherConvention(const QString& text);
+// The hint for such a text kept as a text in a cell: where it is, and how numbers are written here.
+QString otherConventionHint(int row, int col, const QString& text);
+
 // A width in 1/256 of a character as pixels for the grid's font.
 int widthInPixels(int width, const QFontMetrics& metrics);
 

@@ -127,7 +127,7 @@ void SheetView::keyPressEvent(QKeyEvent* event)
         }
         if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
             book_.ClearRange(book_.SelStartRow(), book_.SelStartCol(), book_.SelEndRow(),
-                             book_.SelEndCol(), 0);
+                             book_.SelEndCol(), TF1Book::ClearKind::Values);
             return;
         }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -203,10 +203,13 @@ void TF1Book::setCellText(int row, int col, const QString& text)
 void TF1Book::enterText(int row, int col, const QString& typed)
 {
     double value = 0.0;
-    if (tallox::readTypedNumber(typed, value))
+    if (tallox::readTypedNumber(typed, value)) {
         setCellNumber(row, col, value);
-    else
-        setCellText(row, col, typed);
+        return;
+    }
+    setCellText(row, col, typed);
+    if (inSheet(row, col) && tallox::isNumberInOtherConvention(typed))
+        emit numberKeptAsText(row, col, typed);
 }
 
 QString TF1Book::ColumnHeading(int col) const
@@ -226,7 +229,7 @@ void TF1Book::setColumnHeading(int col, const QString& heading)
     model_->headingsChanged(col, col);
 }
 
-void TF1Book::ClearRange(int row1, int col1, int row2, int col2, int kind)
+void TF1Book::ClearRange(int row1, int col1, int row2, int col2, ClearKind kind)
 {
     const int r1 = std::max(1, std::min(row1, row2)), r2 = std::min(maxRow_, std::max(row1, row2));
     const int c1 = std::max(1, std::min(col1, col2)), c2 = std::min(maxCol_, std::max(col1, col2));
@@ -235,8 +238,7 @@ void TF1Book::ClearRange(int row1, int col1, int row2, int col2, int kind)
     for (int r = r1; r <= r2; ++r)
         for (int c = c1; c <= c2; ++c) {
             cell(r, c) = Cell{};
-            // Kind 0 (the Delete key) empties values only; kind 1 also removes the fills.
-            if (kind != 0)
+            if (kind == ClearKind::All)
                 fills_[std::size_t(r - 1) * maxCol_ + (c - 1)] = -1;
         }
     cellsChanged(r1, c1, r2, c2);
@@ -304,6 +306,8 @@ void TF1Book::pasteText(int row, int col, const QString& text)
 {
     const std::vector<std::vector<tallox::ClipboardField>> rows = tallox::splitTabSeparated(text);
     int lastRow = row, lastCol = col;
+    int otherRow = 0, otherCol = 0;  // the first field kept as a text for its decimal separator
+    QString otherText;
     for (std::size_t i = 0; i < rows.size(); ++i)
         for (std::size_t j = 0; j < rows[i].size(); ++j) {
             const int r = row + int(i), c = col + int(j);
@@ -318,6 +322,11 @@ void TF1Book::pasteText(int row, int col, const QString& text)
                 x = Cell{};
                 if (!field.text.isEmpty())
                     x = Cell{TextCell, 0.0, field.text};
+                if (!field.quoted && otherRow == 0 && tallox::isNumberInOtherConvention(field.text)) {
+                    otherRow = r;
+                    otherCol = c;
+                    otherText = field.text;
+                }
             }
             lastRow = std::max(lastRow, r);
             lastCol = std::max(lastCol, c);
@@ -327,6 +336,8 @@ void TF1Book::pasteText(int row, int col, const QString& text)
     cellsChanged(row, col, std::min(lastRow, maxRow_), std::min(lastCol, maxCol_));
     sel_ = {row, col, std::min(lastRow, maxRow_), std::min(lastCol, maxCol_)};
     applySelection();
+    if (otherRow > 0)
+        emit numberKeptAsText(otherRow, otherCol, otherText);
 }
 
 void TF1Book::CopySelection()
@@ -339,7 +350,7 @@ void TF1Book::CopySelection()
 void TF1Book::CutSelection()
 {
     CopySelection();
-    ClearRange(sel_.r1, sel_.c1, sel_.r2, sel_.c2, 0);
+    ClearRange(sel_.r1, sel_.c1, sel_.r2, sel_.c2, ClearKind::Values);
 }
 
 void TF1Book::PasteClipboard()

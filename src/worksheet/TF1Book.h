@@ -19,6 +19,9 @@ class TF1Book : public QWidget {
     Q_OBJECT
 public:
     enum CellKind { Empty = 0, NumberCell = 1, TextCell = 2 };
+    // What ClearRange removes: the values only (the Delete key, cutting), or the values and the
+    // fills (emptying the sheet before the layout is applied again).
+    enum class ClearKind { Values = 0, All = 1 };
 
     explicit TF1Book(QWidget* parent = nullptr);
     ~TF1Book() override;
@@ -67,8 +70,8 @@ public:
     QString ColumnHeading(int col) const;
     void setColumnHeading(int col, const QString& heading);
 
-    // kind 1: every cell of the block becomes empty and loses its fill.
-    void ClearRange(int row1, int col1, int row2, int col2, int kind);
+    // Every cell of the block becomes empty; ClearKind::All also removes the fills.
+    void ClearRange(int row1, int col1, int row2, int col2, ClearKind kind);
 
     // Widths in 1/256 of a character's width.
     void SetColumnWidth(int col1, int col2, int width, bool isDefault);
@@ -109,6 +112,9 @@ public:
 signals:
     // A cell's value changed (typed, pasted, cleared, loaded).
     void contentsChanged();
+    // A typed or pasted text was kept as a text though it is a number written with the other
+    // decimal separator (the first such cell of a paste).
+    void numberKeptAsText(int row, int col, const QString& text);
 
 private:
     struct Cell {

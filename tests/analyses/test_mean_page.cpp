@@ -166,7 +166,7 @@ TEST_F(MeanPageTest, WeightedMeanWarnsPerCellInRowOrderAndStopsOnAnIncompletePai
     EXPECT_EQ(page->Srednia_ListView->rowCount(), 1);
 
     messages.clear();
-    sheet->ClearRange(3, 2, 3, 2, 0);
+    sheet->ClearRange(3, 2, 3, 2, TF1Book::ClearKind::Values);
     page->BitBtn6->click();
     EXPECT_EQ(boxes().back(),
               QStringLiteral("Błąd Średniej Ważonej!|Jedna z par jest niepelna! Uzupelnij Dane !"));

@@ -91,7 +91,7 @@ TEST_F(CommandTest, DeleteAllDataAsksNothingAndKeepsTheDataFileName)
 
 TEST_F(CommandTest, SelectAllSelectsTheWholeSheet)
 {
-    form().F1Book1->ClearRange(1, 1, 200, 26, 1);
+    form().F1Book1->ClearRange(1, 1, 200, 26, TF1Book::ClearKind::All);
     trigger("ZaznaczWszystko1");
     TF1Book& sheet = *form().F1Book1;
     EXPECT_EQ(sheet.SelStartRow(), 1);
@@ -215,7 +215,7 @@ TEST_F(CommandTest, TypingIntoTheSheetWithTheKeyboard)
     f.show();
     QApplication::setActiveWindow(&f);
     TF1Book& sheet = *f.F1Book1;
-    sheet.ClearRange(1, 1, 200, 26, 0);
+    sheet.ClearRange(1, 1, 200, 26, TF1Book::ClearKind::Values);
     sheet.SetActiveCell(1, 1);
     sheet.view()->setFocus();
     QTableView* view = sheet.view();
@@ -236,6 +236,49 @@ TEST_F(CommandTest, TypingIntoTheSheetWithTheKeyboard)
     pressKey(view, Qt::Key_Delete);
     EXPECT_EQ(sheet.CellType(1, 1), TF1Book::Empty);
     EXPECT_EQ(sheet.CellType(2, 1), TF1Book::Empty);
+}
+
+} // namespace
+
+namespace {
+
+// A number typed or pasted with the other decimal separator stays a text, and the hint line says
+// where and why at once (no box).
+TEST_F(CommandTest, ANumberInTheOtherConventionIsExplainedOnTheHintLine)
+{
+    struct Case {
+        QLocale locale;
+        bool paste;
+        QString input;
+        QString hint;  // empty: the hint line is left as it was
+    };
+    const QString polish = QStringLiteral(
+        " zapisano jako tekst - w tym układzie liczby pisze się z przecinkiem (Ctrl+K zamienia "
+        "kropki na przecinki).");
+    const QLocale pl(QLocale::Polish, QLocale::Poland), en(QLocale::English, QLocale::UnitedStates);
+    const std::vector<Case> cases{
+        {pl, false, "1.5", "Komórka A3: \"1.5\"" + polish},
+        {pl, false, "-2.5e3", "Komórka A3: \"-2.5e3\"" + polish},
+        {pl, true, "7\t1.5\t2.5", "Komórka B3: \"1.5\"" + polish},  // the first such cell
+        {en, false, "1,5", "Komórka A3: \"1,5\" zapisano jako tekst - w tym układzie liczby pisze "
+                           "się z kropką."},
+        {pl, false, "1,5", ""},      // a number here
+        {pl, false, "1.2.3", ""},    // no number either way
+        {pl, false, "ołów", ""},
+        {pl, true, "\"1.5\"", ""},   // quoted: meant as a text
+    };
+    for (const Case& c : cases) {
+        QLocale::setDefault(c.locale);
+        TF1Book& sheet = *form().F1Book1;
+        form().StatusBar2->setText(QStringLiteral("-"));
+        if (c.paste)
+            sheet.pasteText(3, 1, c.input);
+        else
+            sheet.enterText(3, 1, c.input);
+        EXPECT_EQ(form().StatusBar2->text(), c.hint.isEmpty() ? QStringLiteral("-") : c.hint)
+            << c.input.toStdString();
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

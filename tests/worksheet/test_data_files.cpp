@@ -91,7 +91,7 @@ TEST_F(DataFilesTest, EveryTypeReadsBackIntoTheSameCells)
     for (const auto& [name, entry] : {std::pair{"a", 1}, std::pair{"b", 2}, std::pair{"c", 3}}) {
         save(QLatin1String(name), entry);
         const QString written = form().StatusBar1->panelText(0);
-        sheet->ClearRange(1, 1, 200, 26, 1);
+        sheet->ClearRange(1, 1, 200, 26, TF1Book::ClearKind::All);
         fileAnswers.push_back({true, written, entry});
         files->Ladowanie_Danych();
         const tallox::SheetCells after = sheet->sheetCells();

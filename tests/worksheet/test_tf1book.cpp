@@ -112,7 +112,7 @@ TEST_F(SheetTest, ClearRangeEmptiesTheBlockOnly)
     for (int r = 1; r <= 3; ++r)
         for (int c = 1; c <= 3; ++c)
             sheet.setCellNumber(r, c, r * 10 + c);
-    sheet.ClearRange(2, 2, 3, 3, 1);
+    sheet.ClearRange(2, 2, 3, 3, TF1Book::ClearKind::All);
     EXPECT_EQ(sheet.CellType(2, 2), TF1Book::Empty);
     EXPECT_EQ(sheet.CellType(3, 3), TF1Book::Empty);
     EXPECT_EQ(sheet.CellNumber(2, 1), 21.0);
