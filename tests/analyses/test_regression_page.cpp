@@ -73,7 +73,7 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     fillColumn(1, {3, 1, 5, 2, 4});
     fillColumn(2, {7, 3, 11, 5, 9});  // y = 2x + 1
     plot();
-    EXPECT_FALSE(figures->WidocznaRegresja_ComboBox->isEnabled());
+    EXPECT_FALSE(find<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
     run(0);
     ASSERT_EQ(line().count(), 200);
     EXPECT_TRUE(line().isActive());
@@ -81,8 +81,8 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     EXPECT_DOUBLE_EQ(line().x(1), 1.02);
     EXPECT_DOUBLE_EQ(line().x(199), 4.98);
     EXPECT_DOUBLE_EQ(line().y(199), 2 * 4.98 + 1);
-    EXPECT_TRUE(figures->WidocznaRegresja_ComboBox->isEnabled());
-    EXPECT_EQ(figures->WidocznaRegresja_ComboBox->currentIndex(), 0);
+    EXPECT_TRUE(find<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
+    EXPECT_EQ(find<QComboBox>("WidocznaRegresja_ComboBox")->currentIndex(), 0);
 }
 
 TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
@@ -112,7 +112,7 @@ TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
     EXPECT_EQ((std::pair{line().count(), line().y(10)}), lineBefore);
     // The acceptance hid the line, so the refused fit prints nothing; "Tak" brings both back.
     EXPECT_EQ(chart->canvasTextCount(), 0);
-    choose(figures->WidocznaRegresja_ComboBox, 0);
+    choose(find<QComboBox>("WidocznaRegresja_ComboBox"), 0);
     EXPECT_TRUE(line().isActive());
     EXPECT_EQ(chart->canvasTextCount(), 12);
 }
@@ -136,7 +136,7 @@ TEST_F(RegressionPageTest, RefusalsOfEachKind)
 
     fillColumn(1, {1, 2, 3});
     figures->Akceptuj_ButtonClick();
-    choose(figures->WidocznyWykres_ComboBox, 1);  // the figure hidden, its points kept
+    choose(find<QComboBox>("WidocznyWykres_ComboBox"), 1);  // the figure hidden, its points kept
     run(0);
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Klasycznej!|Wykres wyjściowy danych jest niewidoczny");
     run(1);
