@@ -29,6 +29,13 @@ AnalysesPage::AnalysesPage(TF1Book& sheet, ColumnTable& columns, tallox::FigureT
     layout->addWidget(pages);
 }
 
+void AnalysesPage::clearResults()
+{
+    meanPage->clearResults();
+    planningPage->clearResults();
+    regressionPage->clearResults();
+}
+
 void AnalysesPage::Analizy_TabSheetShow() { regressionPage->Aktualizacja_Ustawien_Do_Regresji(); }
 
 void AnalysesPage::showEvent(QShowEvent* event)

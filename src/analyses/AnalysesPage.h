@@ -27,6 +27,9 @@ public:
     RegressionPage* regressionPage = nullptr;
     QWidget* linearizationPage = nullptr;
 
+    // Empties the result labels of every analysis page, as at start-up.
+    void clearResults();
+
 public slots:
     // The page came into view: the regression page shows the current figure's settings.
     void Analizy_TabSheetShow();

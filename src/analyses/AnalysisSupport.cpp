@@ -46,23 +46,6 @@ std::vector<stats::Cell> columnCells(const TF1Book& sheet, int column, int lastR
     return cells;
 }
 
-QString columnText(int column, const QString& letter)
-{
-    return QString::number(column) + QStringLiteral(" (") + letter + u')';
-}
-
-int columnNumberFromText(const QString& text)
-{
-    const QString head = text.left(2).trimmed();
-    int number = 0;
-    for (const QChar ch : head) {
-        if (!ch.isDigit())
-            break;
-        number = number * 10 + ch.digitValue();
-    }
-    return number;
-}
-
 QComboBox* makePicker(QWidget* parent, const char* name, const QStringList& items, int index)
 {
     auto* picker = new QComboBox(parent);

@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -27,14 +29,26 @@ bool Obliczenie_wartosci_sredniej_dlakolumny(TF1Book& sheet, ColumnTable& column
 // The cells of a column from row 1 to lastRow.
 std::vector<stats::Cell> columnCells(const TF1Book& sheet, int column, int lastRow);
 
-// A column as the results show it: its number, a blank and its letter in parentheses, "3 (C)".
-QString columnText(int column, const QString& letter);
-// The column number read back from such a text: the leading digits among its first two
-// characters (leading blanks skipped); 0 when there is none.
-int columnNumberFromText(const QString& text);
-
 // A drop-down list with the given items and a starting item.
 QComboBox* makePicker(QWidget* parent, const char* name, const QStringList& items, int index);
+
+// A picker whose entries stand for the values of an enum lists them in the order of `entries`:
+// the one place where its indexes and the enum meet.
+template <class Enum, std::size_t N>
+std::optional<Enum> choiceAt(const std::array<Enum, N>& entries, int index)
+{
+    if (index < 0 || index >= int(N))
+        return std::nullopt;
+    return entries[std::size_t(index)];
+}
+template <class Enum, std::size_t N>
+int choiceIndex(const std::array<Enum, N>& entries, Enum value)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (entries[i] == value)
+            return int(i);
+    return -1;
+}
 
 // A result line of a page: the caption, then the label that shows the value (empty at start).
 QLabel* addResultRow(QGridLayout* grid, const QString& caption, const char* name);

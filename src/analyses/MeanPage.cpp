@@ -3,7 +3,6 @@
 #include "analyses/AnalysisSupport.h"
 #include "records/ResultList.h"
 #include "stats/ColumnSet.h"
-#include "stats/ResultFormat.h"
 #include "stats/SeriesMean.h"
 #include "stats/WeightedMean.h"
 #include "worksheet/ColumnTable.h"
@@ -22,7 +21,8 @@
 using namespace tallox;
 
 namespace {
-const QString kNoValue = fromUtf8(stats::noValueText);
+// The kind picker's entries.
+constexpr std::array kMeanKinds{MeanKind::Standard, MeanKind::Weighted, MeanKind::Series};
 
 QFrame* makePanel(QWidget* parent, const char* name)
 {
@@ -186,42 +186,51 @@ void MeanPage::buildResults()
                                                    "Wyniki_WartosciCHi2_WSWZS_Label");
 }
 
-void MeanPage::showPanelsFor(int kind)
+void MeanPage::showPanelsFor(std::optional<MeanKind> kind)
 {
     for (QFrame* panel : {SredniaStandardowa_Panel, SredniaWazona_Panel, SredniaWazonazSerii_Panel,
                           Wyniki_WSS_Panel, Wyniki_WSW_Panel, Wyniki_WSWZS_Panel})
         panel->hide();
-    switch (kind) {
-    case 0:
+    if (!kind)
+        return;
+    switch (*kind) {
+    case MeanKind::Standard:
         SredniaStandardowa_Panel->show();
         Wyniki_WSS_Panel->show();
         break;
-    case 1:
+    case MeanKind::Weighted:
         SredniaWazona_Panel->show();
         Wyniki_WSW_Panel->show();
         break;
-    case 2:
+    case MeanKind::Series:
         SredniaWazonazSerii_Panel->show();
         Wyniki_WSWZS_Panel->show();
-        break;
-    default:
         break;
     }
 }
 
 void MeanPage::TypObliczenSredniej_ComboBoxChange()
 {
-    showPanelsFor(TypObliczenSredniej_ComboBox->currentIndex());
+    showPanelsFor(choiceAt(kMeanKinds, TypObliczenSredniej_ComboBox->currentIndex()));
 }
 
 void MeanPage::BitBtn6Click()
 {
-    switch (TypObliczenSredniej_ComboBox->currentIndex()) {
-    case 0: wartosc_srednia_standardowa(); break;
-    case 1: Wartosc_srednia_wazona(); break;
-    case 2: Wartosc_srednia_zserii(); break;
-    default: break;
+    const std::optional<MeanKind> kind = choiceAt(kMeanKinds, TypObliczenSredniej_ComboBox->currentIndex());
+    if (!kind)
+        return;
+    switch (*kind) {
+    case MeanKind::Standard: wartosc_srednia_standardowa(); break;
+    case MeanKind::Weighted: Wartosc_srednia_wazona(); break;
+    case MeanKind::Series: Wartosc_srednia_zserii(); break;
     }
+}
+
+void MeanPage::showAndList(const MeanRow& result)
+{
+    showResult(result);
+    Srednia_ListView->appendRow(rowTexts(result), QVariant::fromValue(result));
+    Srednia_ListView->setFocus();
 }
 
 void MeanPage::wartosc_srednia_standardowa()
@@ -233,19 +242,7 @@ void MeanPage::wartosc_srednia_standardowa()
         return;
     }
     const ColumnRecord& record = columns_[c];
-    Wynik_AnalizowanaKolumna_WSS_Label->setText(
-        columnText(c, NrKolumnySredniejStandardowej_ComboBox->currentText()));
-    Wynik_LiczbaDanych_WSS_Label->setText(QString::number(record.NumericCount));
-    Wynik_WartoscSrednia_WSS_Label->setText(resultText(record.Mean));
-    Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->setText(resultText(record.StdDevSingle));
-    Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->setText(resultText(record.StdDevMean));
-    Srednia_ListView->appendRow({QStringLiteral("Standardowa"), Wynik_AnalizowanaKolumna_WSS_Label->text(),
-                                 kNoValue, Wynik_LiczbaDanych_WSS_Label->text(),
-                                 Wynik_WartoscSrednia_WSS_Label->text(),
-                                 Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->text(),
-                                 Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->text(),
-                                 kNoValue});
-    Srednia_ListView->setFocus();
+    showAndList(MeanResult{c, record.NumericCount, record.Mean, record.StdDevSingle, record.StdDevMean});
 }
 
 void MeanPage::Wartosc_srednia_wazona()
@@ -266,21 +263,8 @@ void MeanPage::Wartosc_srednia_wazona()
         return;
 
     const stats::WeightedMeanResult& r = *outcome.result;
-    Wyniki_AnalizowanaKolumna_WSW_Label->setText(
-        columnText(p, NrKolumnySrednich_SredniejWazowej_ComboBox->currentText()));
-    Wyniki_NiepewnosciKolumna_WSW_Label->setText(
-        columnText(q, NrKolumnyNiepewnosci_SredniejWazowej_ComboBox->currentText()));
-    Wyniki_LiczbaDanych_WSW_Label->setText(QString::number(columns_[p].NumericCount));
-    Wyniki_WartoscSredniaWazona_WSW_Label->setText(resultText(r.mean));
-    Wyniki_OdchylenieSredniejWazonej_WSW_Label->setText(resultText(r.stdDev));
-    Wyniki_WartosciCHi2_WSW_Label->setText(resultText(r.reducedChiSquared));
-    Srednia_ListView->appendRow({QStringLiteral("Ważona"), Wyniki_AnalizowanaKolumna_WSW_Label->text(),
-                                 Wyniki_NiepewnosciKolumna_WSW_Label->text(),
-                                 Wyniki_LiczbaDanych_WSW_Label->text(),
-                                 Wyniki_WartoscSredniaWazona_WSW_Label->text(), kNoValue,
-                                 Wyniki_OdchylenieSredniejWazonej_WSW_Label->text(),
-                                 Wyniki_WartosciCHi2_WSW_Label->text()});
-    Srednia_ListView->setFocus();
+    showAndList(WeightedMeanResult{p, q, columns_[p].NumericCount, r.mean, r.stdDev,
+                                   r.reducedChiSquared});
 }
 
 bool MeanPage::Okreslenie_kolumny()
@@ -318,69 +302,73 @@ void MeanPage::Wartosc_srednia_zserii()
                           record.Weight});
     }
     const stats::SeriesMean result = stats::seriesWeightedMean(series);
-    Wyniki_AnalizowanaKolumna_WSWZS_Label->setText(NrKolumnSredniejWazowejSerii_Edit->text());
-    Wyniki_WartoscSredniaWazona_WSWZS_Label->setText(resultText(result.mean));
-    Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->setText(resultText(result.stdDev));
-    Wyniki_WartosciCHi2_WSWZS_Label->setText(resultText(result.chiSquared));
-    Srednia_ListView->appendRow({QStringLiteral("Ważona z Serii"),
-                                 Wyniki_AnalizowanaKolumna_WSWZS_Label->text(), kNoValue, kNoValue,
-                                 Wyniki_WartoscSredniaWazona_WSWZS_Label->text(), kNoValue,
-                                 Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->text(),
-                                 Wyniki_WartosciCHi2_WSWZS_Label->text()});
-    Srednia_ListView->setFocus();
+    showAndList(SeriesMeanResult{NrKolumnSredniejWazowejSerii_Edit->text(), result.mean,
+                                 result.stdDev, result.chiSquared});
 }
 
-void MeanPage::setPickerFromText(QComboBox* picker, const QString& columnText)
+void MeanPage::showResult(const MeanRow& result)
 {
-    picker->setCurrentIndex(columnNumberFromText(columnText) - 1);
+    const QStringList texts = rowTexts(result);
+    switch (kindOf(result)) {
+    case MeanKind::Standard:
+        Wynik_AnalizowanaKolumna_WSS_Label->setText(texts[1]);
+        Wynik_LiczbaDanych_WSS_Label->setText(texts[3]);
+        Wynik_WartoscSrednia_WSS_Label->setText(texts[4]);
+        Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->setText(texts[5]);
+        Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->setText(texts[6]);
+        break;
+    case MeanKind::Weighted:
+        Wyniki_AnalizowanaKolumna_WSW_Label->setText(texts[1]);
+        Wyniki_NiepewnosciKolumna_WSW_Label->setText(texts[2]);
+        Wyniki_LiczbaDanych_WSW_Label->setText(texts[3]);
+        Wyniki_WartoscSredniaWazona_WSW_Label->setText(texts[4]);
+        Wyniki_OdchylenieSredniejWazonej_WSW_Label->setText(texts[6]);
+        Wyniki_WartosciCHi2_WSW_Label->setText(texts[7]);
+        break;
+    case MeanKind::Series:
+        Wyniki_AnalizowanaKolumna_WSWZS_Label->setText(texts[1]);
+        Wyniki_WartoscSredniaWazona_WSWZS_Label->setText(texts[4]);
+        Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->setText(texts[6]);
+        Wyniki_WartosciCHi2_WSWZS_Label->setText(texts[7]);
+        break;
+    }
+}
+
+void MeanPage::clearResults()
+{
+    for (QLabel* label :
+         {Wynik_AnalizowanaKolumna_WSS_Label, Wynik_LiczbaDanych_WSS_Label,
+          Wynik_WartoscSrednia_WSS_Label, Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label,
+          Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label, Wyniki_AnalizowanaKolumna_WSW_Label,
+          Wyniki_NiepewnosciKolumna_WSW_Label, Wyniki_LiczbaDanych_WSW_Label,
+          Wyniki_WartoscSredniaWazona_WSW_Label, Wyniki_OdchylenieSredniejWazonej_WSW_Label,
+          Wyniki_WartosciCHi2_WSW_Label, Wyniki_AnalizowanaKolumna_WSWZS_Label,
+          Wyniki_WartoscSredniaWazona_WSWZS_Label, Wyniki_OdchylenieSredniejWazonej_WSWZS_Label,
+          Wyniki_WartosciCHi2_WSWZS_Label})
+        label->clear();
 }
 
 void MeanPage::AktualizowanieList_WynikowSredniej()
 {
-    const QList<QLabel*> labels = {
-        Wynik_AnalizowanaKolumna_WSS_Label, Wynik_LiczbaDanych_WSS_Label,
-        Wynik_WartoscSrednia_WSS_Label, Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label,
-        Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label, Wyniki_AnalizowanaKolumna_WSW_Label,
-        Wyniki_NiepewnosciKolumna_WSW_Label, Wyniki_LiczbaDanych_WSW_Label,
-        Wyniki_WartoscSredniaWazona_WSW_Label, Wyniki_OdchylenieSredniejWazonej_WSW_Label,
-        Wyniki_WartosciCHi2_WSW_Label, Wyniki_AnalizowanaKolumna_WSWZS_Label,
-        Wyniki_WartoscSredniaWazona_WSWZS_Label, Wyniki_OdchylenieSredniejWazonej_WSWZS_Label,
-        Wyniki_WartosciCHi2_WSWZS_Label};
     const int row = Srednia_ListView->focusedRow();
     if (Srednia_ListView->rowCount() == 0 || row < 0) {
-        for (QLabel* label : labels)
-            label->clear();
+        clearResults();
         return;
     }
-    auto sub = [&](int k) { return Srednia_ListView->subItem(row, k); };
-    int kind = 0;
-    if (sub(0) == QStringLiteral("Ważona"))
-        kind = 1;
-    if (sub(0) == QStringLiteral("Ważona z Serii"))
-        kind = 2;
-    TypObliczenSredniej_ComboBox->setCurrentIndex(kind);
+    const std::optional<MeanRow> result = Srednia_ListView->resultAs<MeanRow>(row);
+    if (!result)
+        return;
+    const MeanKind kind = kindOf(*result);
+    TypObliczenSredniej_ComboBox->setCurrentIndex(choiceIndex(kMeanKinds, kind));
     showPanelsFor(kind);
-    if (kind == 0) {
-        Wynik_AnalizowanaKolumna_WSS_Label->setText(sub(1));
-        Wynik_LiczbaDanych_WSS_Label->setText(sub(3));
-        Wynik_WartoscSrednia_WSS_Label->setText(sub(4));
-        Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label->setText(sub(5));
-        Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label->setText(sub(6));
-        setPickerFromText(NrKolumnySredniejStandardowej_ComboBox, sub(1));
-    } else if (kind == 1) {
-        Wyniki_AnalizowanaKolumna_WSW_Label->setText(sub(1));
-        Wyniki_NiepewnosciKolumna_WSW_Label->setText(sub(2));
-        Wyniki_LiczbaDanych_WSW_Label->setText(sub(3));
-        Wyniki_WartoscSredniaWazona_WSW_Label->setText(sub(4));
-        Wyniki_OdchylenieSredniejWazonej_WSW_Label->setText(sub(6));
-        Wyniki_WartosciCHi2_WSW_Label->setText(sub(7));
-        setPickerFromText(NrKolumnySrednich_SredniejWazowej_ComboBox, sub(1));
-        setPickerFromText(NrKolumnyNiepewnosci_SredniejWazowej_ComboBox, sub(2));
-    } else {
-        Wyniki_AnalizowanaKolumna_WSWZS_Label->setText(sub(1));
-        Wyniki_WartoscSredniaWazona_WSWZS_Label->setText(sub(4));
-        Wyniki_OdchylenieSredniejWazonej_WSWZS_Label->setText(sub(6));
-        Wyniki_WartosciCHi2_WSWZS_Label->setText(sub(7));
+    showResult(*result);
+    // The column pickers are set so that running again repeats the picked analysis; the
+    // column-set field of a series is left as it is.
+    if (const auto* standard = std::get_if<MeanResult>(&*result)) {
+        NrKolumnySredniejStandardowej_ComboBox->setCurrentIndex(standard->column - 1);
+    } else if (const auto* weighted = std::get_if<WeightedMeanResult>(&*result)) {
+        NrKolumnySrednich_SredniejWazowej_ComboBox->setCurrentIndex(weighted->column - 1);
+        NrKolumnyNiepewnosci_SredniejWazowej_ComboBox->setCurrentIndex(weighted->uncertaintyColumn - 1);
     }
 }
 

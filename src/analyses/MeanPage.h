@@ -1,7 +1,10 @@
 #pragma once
 // The page "Wartość Średnia": the standard mean of a column, the weighted mean of a column of
 // values with a column of uncertainties, and the weighted mean of several series.
+#include "analyses/AnalysisResults.h"
+
 #include <QWidget>
+#include <optional>
 
 class ColumnTable;
 class QComboBox;
@@ -60,12 +63,17 @@ public slots:
     bool Okreslenie_kolumny();
     void AktualizowanieList_WynikowSredniej();
     void Delete2Click();
+    // Empties every result label of the page; the panels keep their visibility.
+    void clearResults();
 
 private:
     void buildInputs();
     void buildResults();
-    void showPanelsFor(int kind);
-    void setPickerFromText(QComboBox* picker, const QString& columnText);
+    void showPanelsFor(std::optional<tallox::MeanKind> kind);
+    // The result's labels, then a new row of the list holding the result.
+    void showAndList(const tallox::MeanRow& result);
+    // The labels of the result's kind filled from it.
+    void showResult(const tallox::MeanRow& result);
 
     TF1Book& sheet_;
     ColumnTable& columns_;

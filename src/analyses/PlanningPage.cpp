@@ -1,10 +1,10 @@
 #include "analyses/PlanningPage.h"
 
+#include "analyses/AnalysisResults.h"
 #include "analyses/AnalysisSupport.h"
 #include "records/ResultList.h"
 #include "stats/NumberText.h"
 #include "stats/Planning.h"
-#include "stats/ResultFormat.h"
 #include "worksheet/ColumnTable.h"
 #include "worksheet/TF1Book.h"
 
@@ -172,44 +172,54 @@ void PlanningPage::Planowanie_ButtonClick()
         showAnalysisMessage(stats::planningZeroAccuracyMessage());
         return;
     }
-    Wynik_AnalizowanaKolumna_PL_Label->setText(
-        columnText(c, NrKolumnyPlanowania_ComboBox->currentText()));
-    Wynik_LiczbaDanych_PL_Label->setText(QString::number(record.NumericCount));
-    Wynik_WartoscSrednia_PL_Label->setText(resultText(record.Mean));
-    Wynik_OdchylenieStandardowe_PL_Label->setText(resultText(record.StdDevSingle));
-    Wynik_WartoscTStudenta_PL_Label->setText(TStudentValue_Edit->text());
-    Wynik_DokladnoscPomiarowa_PL_Label->setText(DokladnoscPlanowania_Edit->text());
-    Wynik_LiczbaPomiarow_PL_Label->setText(fromUtf8(stats::formatWhole(*plan.count)));
-    Planowanie_ListView->appendRow({Wynik_AnalizowanaKolumna_PL_Label->text(),
-                                    Wynik_WartoscTStudenta_PL_Label->text(),
-                                    Wynik_DokladnoscPomiarowa_PL_Label->text(),
-                                    Wynik_LiczbaDanych_PL_Label->text(),
-                                    Wynik_WartoscSrednia_PL_Label->text(),
-                                    Wynik_OdchylenieStandardowe_PL_Label->text(),
-                                    Wynik_LiczbaPomiarow_PL_Label->text()});
+    const PlanningResult result{c,
+                                TStudentValue_Edit->text(),
+                                DokladnoscPlanowania_Edit->text(),
+                                record.NumericCount,
+                                record.Mean,
+                                record.StdDevSingle,
+                                *plan.count};
+    const QStringList texts = rowTexts(result);
+    const QList<QLabel*> labels = resultLabels();
+    for (int k = 0; k < labels.size(); ++k)
+        labels[k]->setText(texts[k]);
+    Planowanie_ListView->appendRow(texts, QVariant::fromValue(result));
     Planowanie_ListView->setFocus();
+}
+
+// In the order of the row's sub-items.
+QList<QLabel*> PlanningPage::resultLabels() const
+{
+    return {Wynik_AnalizowanaKolumna_PL_Label, Wynik_WartoscTStudenta_PL_Label,
+            Wynik_DokladnoscPomiarowa_PL_Label, Wynik_LiczbaDanych_PL_Label,
+            Wynik_WartoscSrednia_PL_Label, Wynik_OdchylenieStandardowe_PL_Label,
+            Wynik_LiczbaPomiarow_PL_Label};
+}
+
+void PlanningPage::clearResults()
+{
+    for (QLabel* label : resultLabels())
+        label->clear();
 }
 
 void PlanningPage::AktualizowanieList_WynikowPlanowania()
 {
-    const QList<QLabel*> labels = {
-        Wynik_AnalizowanaKolumna_PL_Label, Wynik_WartoscTStudenta_PL_Label,
-        Wynik_DokladnoscPomiarowa_PL_Label, Wynik_LiczbaDanych_PL_Label,
-        Wynik_WartoscSrednia_PL_Label, Wynik_OdchylenieStandardowe_PL_Label,
-        Wynik_LiczbaPomiarow_PL_Label};
     const int row = Planowanie_ListView->focusedRow();
     if (Planowanie_ListView->rowCount() == 0 || row < 0) {
-        for (QLabel* label : labels)
-            label->clear();
+        clearResults();
         return;
     }
+    const std::optional<PlanningResult> result = Planowanie_ListView->resultAs<PlanningResult>(row);
+    if (!result)
+        return;
+    const QStringList texts = rowTexts(*result);
+    const QList<QLabel*> labels = resultLabels();
     for (int k = 0; k < labels.size(); ++k)
-        labels[k]->setText(Planowanie_ListView->subItem(row, k));
+        labels[k]->setText(texts[k]);
     // Running the planning again repeats the picked analysis.
-    TStudentValue_Edit->setText(Wynik_WartoscTStudenta_PL_Label->text());
-    DokladnoscPlanowania_Edit->setText(Wynik_DokladnoscPomiarowa_PL_Label->text());
-    NrKolumnyPlanowania_ComboBox->setCurrentIndex(
-        columnNumberFromText(Wynik_AnalizowanaKolumna_PL_Label->text()) - 1);
+    TStudentValue_Edit->setText(result->tStudent);
+    DokladnoscPlanowania_Edit->setText(result->accuracy);
+    NrKolumnyPlanowania_ComboBox->setCurrentIndex(result->column - 1);
 }
 
 void PlanningPage::Delete1Click()

@@ -38,6 +38,8 @@ public slots:
     void Planowanie_ButtonClick();
     void AktualizowanieList_WynikowPlanowania();
     void Delete1Click();
+    // Empties the seven result labels.
+    void clearResults();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +47,7 @@ protected:
 private:
     // Cleans up the field's number text: on leaving it, and on Enter (then selects all of it).
     void cleanUp(QLineEdit* field);
+    QList<QLabel*> resultLabels() const;
 
     TF1Book& sheet_;
     ColumnTable& columns_;

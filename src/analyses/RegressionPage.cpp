@@ -1,5 +1,6 @@
 #include "analyses/RegressionPage.h"
 
+#include "analyses/AnalysisResults.h"
 #include "analyses/AnalysisSupport.h"
 #include "chart/Chart.h"
 #include "common/Dialogs.h"
@@ -29,16 +30,24 @@ using namespace tallox;
 
 namespace {
 
-const QString kNoValue = fromUtf8(stats::noValueText);
 const QString kLastPrefix = QStringLiteral("Ostatnie analizy to Regresja ");
 
-// The linearization writes its transformed values into these worksheet columns.
+// The entries of the kind picker and of the two uncertainty-kind pickers.
+constexpr std::array kFitMethods{stats::FitMethod::Classical, stats::FitMethod::Weighted,
+                                 stats::FitMethod::Effective};
+constexpr std::array kUncertaintyKinds{stats::UncertaintyKind::None, stats::UncertaintyKind::Common,
+                                       stats::UncertaintyKind::PerPoint};
 
 // The record keeps 80-bit reals; a quantity without a value (two points leave no degree of
 // freedom for the spread) is kept as NaN, which every result text shows as "----------".
 long double storedValue(const std::optional<long double>& value)
 {
     return value ? *value : std::numeric_limits<long double>::quiet_NaN();
+}
+
+std::optional<long double> recordedValue(long double value)
+{
+    return std::isnan(value) ? std::nullopt : std::optional<long double>(value);
 }
 
 QFrame* makePanel(QWidget* parent, const char* name)
@@ -81,6 +90,9 @@ RegressionPage::RegressionPage(TF1Book& sheet, FigureTable& figures, Chart& char
             &RegressionPage::Regresja_ListViewClick);
     connect(Regresja_ListView->deleteAction(), &QAction::triggered, this,
             &RegressionPage::Delete3Click);
+    // The figure display and the uncertainty display follow the figure chosen on the figures page.
+    connect(&figures_, &FigureTable::currentFigureChanged, this,
+            &RegressionPage::Aktualizacja_Ustawien_Do_Regresji);
 }
 
 void RegressionPage::buildControls()
@@ -232,15 +244,19 @@ QList<QLabel*> RegressionPage::resultLabels() const
             Wartosc_testu_Chi2_Wynik_Label};
 }
 
+int RegressionPage::currentFigure() const { return figuresPage_.currentSlot(); }
+
 // --- the run -------------------------------------------------------------------------------
 
 void RegressionPage::BitBtn8Click()
 {
-    switch (TypObliczenRegresji_ComboBox->currentIndex()) {
-    case 0: Regresja_klasyczna(); break;
-    case 1: Regresja_wazona(); break;
-    case 2: Regresja_efektywna(1); break;
-    default: break;
+    if (const std::optional<stats::FitMethod> method =
+            choiceAt(kFitMethods, TypObliczenRegresji_ComboBox->currentIndex())) {
+        switch (*method) {
+        case stats::FitMethod::Classical: Regresja_klasyczna(); break;
+        case stats::FitMethod::Weighted: Regresja_wazona(); break;
+        case stats::FitMethod::Effective: Regresja_efektywna(FitRun::Figure); break;
+        }
     }
     // Printed whatever the outcome: a refused fit shows the previous results again.
     Wtopienie_Wynikow_Regresji();
@@ -248,9 +264,9 @@ void RegressionPage::BitBtn8Click()
 
 void RegressionPage::Regresja_klasyczna()
 {
-    if (!fitCurrentFigure(Kind::Classical, 1))
+    if (!fitCurrentFigure(stats::FitMethod::Classical, FitRun::Figure))
         return;
-    const int f = figuresPage_.currentSlot();
+    const int f = currentFigure();
     Ostatnie_Analizy_Regresji_Label->setText(QStringLiteral("Ostatnie analizy to Regresja Klasyczna"));
     Wypisanie_wynikow_regresji(f);
     figuresPage_.Generacja_Niepewnosci_Wykresu();
@@ -259,21 +275,21 @@ void RegressionPage::Regresja_klasyczna()
 
 void RegressionPage::Regresja_wazona()
 {
-    if (!fitCurrentFigure(Kind::Weighted, 1))
+    if (!fitCurrentFigure(stats::FitMethod::Weighted, FitRun::Figure))
         return;
-    const int f = figuresPage_.currentSlot();
+    const int f = currentFigure();
     Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix + figures_.record(f).RegressionName);
     Wypisanie_wynikow_regresji(f);
     figuresPage_.Generacja_Niepewnosci_Wykresu();
     Generacja_Regresji(f);
 }
 
-void RegressionPage::Regresja_efektywna(int mode)
+void RegressionPage::Regresja_efektywna(FitRun run)
 {
-    if (!fitCurrentFigure(Kind::Effective, mode))
+    if (!fitCurrentFigure(stats::FitMethod::Effective, run))
         return;
-    const int f = figuresPage_.currentSlot();
-    if (mode == 1) {
+    const int f = currentFigure();
+    if (run == FitRun::Figure) {
         Ostatnie_Analizy_Regresji_Label->setText(
             QStringLiteral("Ostatnie analizy to Regresja Efektywna"));
         Wypisanie_wynikow_regresji(f);
@@ -284,15 +300,12 @@ void RegressionPage::Regresja_efektywna(int mode)
     }
 }
 
-bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
+bool RegressionPage::fitCurrentFigure(stats::FitMethod method, FitRun run)
 {
-    const stats::FitMethod method = kind == Kind::Classical  ? stats::FitMethod::Classical
-                                    : kind == Kind::Weighted ? stats::FitMethod::Weighted
-                                                             : stats::FitMethod::Effective;
     auto show = [method](const stats::FitNotice& notice) {
         showAnalysisMessage(stats::fitMessage(method, notice));
     };
-    const int f = figuresPage_.currentSlot();
+    const int f = currentFigure();
     if (f < 0) { // no figure chosen: nothing to take points from
         show({stats::FitNoticeKind::NoPoints});
         return false;
@@ -314,13 +327,14 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
     }
 
     stats::FitOutcome outcome;
-    if (kind == Kind::Classical) {
+    if (method == stats::FitMethod::Classical) {
         outcome = stats::classicalFit(x, y);
     } else {
         // The zero checks read the columns the points came from: the figure's own, or the
         // transform columns when the linearization fits its transformed values.
-        const int columnX = mode == 0 ? transXColumn : figure.DataColumnX;
-        const int columnY = mode == 0 ? transYColumn : figure.DataColumnY;
+        const bool linearization = run == FitRun::Linearization;
+        const int columnX = linearization ? transXColumn : figure.DataColumnX;
+        const int columnY = linearization ? transYColumn : figure.DataColumnY;
         const auto dataX = columnCells(sheet_, columnX, n);
         const auto dataY = columnCells(sheet_, columnY, n);
         // No uncertainty column reads as empty cells.
@@ -330,8 +344,8 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
                                                 : std::vector<stats::Cell>{};
         const stats::AxisData axisX{dataX, figure.UncKindX, figure.UncValueX, uncX};
         const stats::AxisData axisY{dataY, figure.UncKindY, figure.UncValueY, uncY};
-        outcome = kind == Kind::Weighted ? stats::weightedFit(x, y, axisX, axisY)
-                                         : stats::effectiveFit(x, y, axisX, axisY);
+        outcome = method == stats::FitMethod::Weighted ? stats::weightedFit(x, y, axisX, axisY)
+                                                       : stats::effectiveFit(x, y, axisX, axisY);
     }
     for (const stats::FitNotice& notice : outcome.notices)
         show(notice);
@@ -339,7 +353,7 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
         return false;
 
     const stats::LineFit& fit = *outcome.fit;
-    if (mode == 0) {
+    if (run == FitRun::Linearization) {
         figure.LinA = fit.a;
         figure.LinB = fit.b;
         figure.LinSa = storedValue(fit.sa);
@@ -354,58 +368,56 @@ bool RegressionPage::fitCurrentFigure(Kind kind, int mode)
     figure.RegChi2 = storedValue(fit.chiSquared);
     figure.RegressionDone = true;
     figure.RegressionShown = true;
-    switch (kind) {
-    case Kind::Classical:
-        figure.RegressionKind = stats::FitMethod::Classical;
-        figure.RegressionName = QStringLiteral("Klasyczna");
-        break;
-    case Kind::Weighted:
-        figure.RegressionKind = stats::FitMethod::Weighted;
-        figure.RegressionName = QStringLiteral("Ważona po ")
-                                + (outcome.weightedBy == stats::Axis::Y ? u'Y' : u'X');
-        break;
-    case Kind::Effective:
-        figure.RegressionKind = stats::FitMethod::Effective;
-        figure.RegressionName = QStringLiteral("Efektywna");
-        break;
-    }
+    figure.RegressionKind = method;
+    figure.RegressionName = fitName(method, outcome.weightedBy);
     return true;
 }
 
 // --- the output ----------------------------------------------------------------------------
 
-void RegressionPage::Wypisanie_wynikow_regresji(int f)
+FitResult RegressionPage::recordedFit(int f) const
 {
     const danewykresu& figure = figures_.record(f);
-    const long double values[] = {figure.RegA, figure.RegB, figure.RegSa,
-                                  figure.RegSb, figure.RegR, figure.RegChi2};
+    auto axis = [this](int column, stats::UncertaintyKind kind, const QString& text,
+                       int uncertaintyColumn) {
+        return FitAxis{column, sheet_.ColumnHeading(column), kind, text,
+                       kind == stats::UncertaintyKind::PerPoint ? sheet_.ColumnHeading(uncertaintyColumn)
+                                                                : QString()};
+    };
+    return FitResult{figure.RegressionKind,
+                     figure.RegressionName,
+                     f,
+                     axis(figure.DataColumnX, figure.UncKindX, figure.UncTextX, figure.UncColumnX),
+                     axis(figure.DataColumnY, figure.UncKindY, figure.UncTextY, figure.UncColumnY),
+                     figure.RegA,
+                     figure.RegB,
+                     recordedValue(figure.RegSa),
+                     recordedValue(figure.RegSb),
+                     figure.RegR,
+                     recordedValue(figure.RegChi2)};
+}
+
+void RegressionPage::showResult(const FitResult& result)
+{
+    const QStringList texts = fitValueTexts(result);
     const QList<QLabel*> labels = resultLabels();
     for (int i = 0; i < labels.size(); ++i)
-        labels[i]->setText(resultText(values[i]));
+        labels[i]->setText(texts[i]);
+}
 
-    auto uncertaintyText = [this](stats::UncertaintyKind kind, const QString& text, int column) {
-        switch (kind) {
-        case stats::UncertaintyKind::Common: return text;
-        case stats::UncertaintyKind::PerPoint: return sheet_.ColumnHeading(column);
-        case stats::UncertaintyKind::None: break;
-        }
-        return kNoValue;
-    };
-    QStringList row{figure.RegressionName, QString::number(f + 1),
-                    sheet_.ColumnHeading(figure.DataColumnX), sheet_.ColumnHeading(figure.DataColumnY),
-                    uncertaintyText(figure.UncKindX, figure.UncTextX, figure.UncColumnX),
-                    uncertaintyText(figure.UncKindY, figure.UncTextY, figure.UncColumnY)};
-    for (QLabel* label : labels)
-        row << label->text();
+void RegressionPage::Wypisanie_wynikow_regresji(int f)
+{
+    const FitResult result = recordedFit(f);
+    showResult(result);
     // The new row becomes the focused and selected one; the list does not take the focus.
-    Regresja_ListView->appendRow(row);
+    Regresja_ListView->appendRow(rowTexts(result), QVariant::fromValue(result));
 }
 
 void RegressionPage::Generacja_Regresji(int f) { figuresPage_.showFittedLine(f); }
 
 void RegressionPage::Wtopienie_Wynikow_Regresji()
 {
-    figuresPage_.fittedLine().printResults(figuresPage_.currentSlot());
+    figuresPage_.fittedLine().printResults(currentFigure());
 }
 
 void RegressionPage::RegresjaFont_ButtonClick()
@@ -417,22 +429,24 @@ void RegressionPage::RegresjaFont_ButtonClick()
 
 // --- pickers and the settings refresh ------------------------------------------------------
 
-void RegressionPage::showPanelFor(int kind)
+void RegressionPage::showPanelFor(std::optional<stats::FitMethod> method)
 {
     RegresjaKlasyczna_Panel->hide();
     RegresjaWazonaEfektywna_Panel->hide();
-    if (kind == 0)
+    if (!method)
+        return;
+    if (*method == stats::FitMethod::Classical)
         RegresjaKlasyczna_Panel->show();
-    else if (kind == 1 || kind == 2)
+    else
         RegresjaWazonaEfektywna_Panel->show();
 }
 
 void RegressionPage::TypObliczenRegresji_ComboBoxChange()
 {
-    showPanelFor(TypObliczenRegresji_ComboBox->currentIndex());
+    showPanelFor(choiceAt(kFitMethods, TypObliczenRegresji_ComboBox->currentIndex()));
 }
 
-void RegressionPage::showUncertaintyInputs(bool xAxis, int kind)
+void RegressionPage::showUncertaintyInputs(bool xAxis, std::optional<stats::UncertaintyKind> kind)
 {
     QLineEdit* edit = xAxis ? NiepewnoscX_DoRegWazonej_Edit : NiepewnoscY_DoRegWazonej_Edit;
     QLabel* columnLabel = xAxis ? zkolumnyX_DoRegWazonej_Label : zkolumnyY_DoRegWazonej_Label;
@@ -441,9 +455,9 @@ void RegressionPage::showUncertaintyInputs(bool xAxis, int kind)
     edit->hide();
     columnLabel->hide();
     column->hide();
-    if (kind == 1) {
+    if (kind == stats::UncertaintyKind::Common) {
         edit->show();
-    } else if (kind == 2) {
+    } else if (kind == stats::UncertaintyKind::PerPoint) {
         columnLabel->show();
         column->show();
     }
@@ -451,26 +465,23 @@ void RegressionPage::showUncertaintyInputs(bool xAxis, int kind)
 
 void RegressionPage::TypNiepewnosciX_DoRegWazonej_ComboBoxChange()
 {
-    showUncertaintyInputs(true, TypNiepewnosciX_DoRegWazonej_ComboBox->currentIndex());
+    showUncertaintyInputs(true, choiceAt(kUncertaintyKinds, TypNiepewnosciX_DoRegWazonej_ComboBox->currentIndex()));
 }
 
 void RegressionPage::TypNiepewnosciY_DoRegWazonej_ComboBoxChange()
 {
-    showUncertaintyInputs(false, TypNiepewnosciY_DoRegWazonej_ComboBox->currentIndex());
+    showUncertaintyInputs(false, choiceAt(kUncertaintyKinds, TypNiepewnosciY_DoRegWazonej_ComboBox->currentIndex()));
 }
 
 void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
 {
-    // The figure number follows the figures page's list, items included.
-    const QComboBox* figureList = figuresPage_.NrWykresu_ComboBox;
-    if (NrWykresudoRegresji_ComboBox->count() != figureList->count()) {
-        NrWykresudoRegresji_ComboBox->clear();
-        for (int i = 0; i < figureList->count(); ++i)
-            NrWykresudoRegresji_ComboBox->addItem(figureList->itemText(i));
-    }
-    const int g = figureList->currentIndex();
+    // The figure display shows the current figure's number; it lists at least the figures up to
+    // that one.
+    const int g = currentFigure();
+    for (int n = NrWykresudoRegresji_ComboBox->count(); n <= g; ++n)
+        NrWykresudoRegresji_ComboBox->addItem(QString::number(n + 1));
     NrWykresudoRegresji_ComboBox->setCurrentIndex(g);
-    if (g < 0 || g >= FigureTable::slotCount)
+    if (g < 0)
         return;
     const danewykresu& figure = figures_.record(g);
 
@@ -482,25 +493,25 @@ void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
         QLabel* columnLabel = x ? zkolumnyX_DoRegWazonej_Label : zkolumnyY_DoRegWazonej_Label;
         QLabel* valueLabel = x ? oWartoscidlakolumnyX_DoRegWazonej_Label
                                : oWartoscidlakolumnyY_DoRegWazonej_Label;
-        const QComboBox* figureKind = x ? figuresPage_.TypNiepX_ComboBox : figuresPage_.TypNiepY_ComboBox;
+        const stats::UncertaintyKind figureKind = x ? figure.UncKindX : figure.UncKindY;
 
-        kind->setCurrentIndex(int(x ? figure.UncKindX : figure.UncKindY));
+        kind->setCurrentIndex(choiceIndex(kUncertaintyKinds, figureKind));
         edit->hide();
         column->hide();
         column->setCurrentIndex(int(x ? figure.UncColumnX : figure.UncColumnY) - 1);
         columnLabel->hide();
         valueLabel->hide();
-        switch (figureKind->currentIndex()) {
-        case 1:
+        switch (figureKind) {
+        case stats::UncertaintyKind::Common:
             edit->setText(x ? figure.UncTextX : figure.UncTextY);
             edit->show();
             valueLabel->show();
             break;
-        case 2:
+        case stats::UncertaintyKind::PerPoint:
             columnLabel->show();
             column->show();
             break;
-        default: break;
+        case stats::UncertaintyKind::None: break;
         }
     }
 }
@@ -515,28 +526,28 @@ void RegressionPage::showEvent(QShowEvent* event)
 
 // --- the regression list -------------------------------------------------------------------
 
+void RegressionPage::clearResults()
+{
+    Ostatnie_Analizy_Regresji_Label->clear();
+    for (QLabel* label : resultLabels())
+        label->clear();
+}
+
 void RegressionPage::AktualizowanieList_WynikowRegresji()
 {
-    const QList<QLabel*> labels = resultLabels();
     const int row = Regresja_ListView->focusedRow();
     if (Regresja_ListView->rowCount() == 0 || row < 0) {
+        clearResults();
         Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix);
-        for (QLabel* label : labels)
-            label->clear();
         return;
     }
-    const QString name = Regresja_ListView->subItem(row, 0);
-    const QString head = name.left(5);
-    int kind = 0;
-    if (head == QStringLiteral("Ważon"))
-        kind = 1;
-    else if (head == QStringLiteral("Efekt"))
-        kind = 2;
-    TypObliczenRegresji_ComboBox->setCurrentIndex(kind);
-    showPanelFor(kind);
-    Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix + name);
-    for (int i = 0; i < labels.size(); ++i)
-        labels[i]->setText(Regresja_ListView->subItem(row, 6 + i));
+    const std::optional<FitResult> result = Regresja_ListView->resultAs<FitResult>(row);
+    if (!result)
+        return;
+    TypObliczenRegresji_ComboBox->setCurrentIndex(choiceIndex(kFitMethods, result->method));
+    showPanelFor(result->method);
+    Ostatnie_Analizy_Regresji_Label->setText(kLastPrefix + result->name);
+    showResult(*result);
 }
 
 void RegressionPage::Regresja_ListViewSelectItem(int, bool selected)

@@ -7,7 +7,13 @@
 //
 // A list's change handler answers a user's choice only: code that selects an entry does not
 // run it.
+//
+// The page reads the figures through the figure table and asks the figures page only to draw:
+// the uncertainty boxes, the fitted line and its printed results.
+#include "stats/LineFit.h"
+
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -21,11 +27,18 @@ class Chart;
 class FigureTable;
 class FiguresPage;
 class ResultList;
+struct FitResult;
 }
 
 class RegressionPage : public QWidget {
     Q_OBJECT
 public:
+    // Who runs a fit: "Wyznaczaj" on the current figure (its data columns checked, the results
+    // stored, shown and listed), or the linearization on the figure it has re-plotted from the
+    // transform columns (those columns checked, only the coefficients stored, into the Lin
+    // fields, nothing shown).
+    enum class FitRun { Figure, Linearization };
+
     RegressionPage(TF1Book& sheet, tallox::FigureTable& figures, tallox::Chart& chart,
                    tallox::FiguresPage& figuresPage, QWidget* parent = nullptr);
 
@@ -60,10 +73,7 @@ public slots:
     void BitBtn8Click();
     void Regresja_klasyczna();
     void Regresja_wazona();
-    // Mode 1: the run of "Wyznaczaj" (checks the figure's data columns, results shown and
-    // listed). Mode 0: the linearization's run (checks the transform columns, only the
-    // coefficients stored, into the Lin fields, nothing shown).
-    void Regresja_efektywna(int mode);
+    void Regresja_efektywna(FitRun run);
 
     // The six result labels from the figure's record, and a new row of the regression list.
     void Wypisanie_wynikow_regresji(int figure);
@@ -87,20 +97,27 @@ public slots:
     void Delete3Click();
     // "Czcionka Opisu": the font of the text printed onto the chart.
     void RegresjaFont_ButtonClick();
+    // Empties the heading of the last analysis and the six result labels.
+    void clearResults();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum class Kind { Classical, Weighted, Effective };
     void buildControls();
     void placeControls();
+    // The slot of the figure chosen on the figures page, -1 when none is.
+    int currentFigure() const;
     // One fit of the current figure: the checks, the fit, its notices shown in order, the
     // record written. False when the run stopped.
-    bool fitCurrentFigure(Kind kind, int mode);
+    bool fitCurrentFigure(tallox::stats::FitMethod method, FitRun run);
+    // The result of a figure's recorded fit as its row lists it.
+    tallox::FitResult recordedFit(int figure) const;
+    // The six result labels from a fit.
+    void showResult(const tallox::FitResult& result);
     // Hides or shows the value field or the column picker beside one axis's kind picker.
-    void showUncertaintyInputs(bool xAxis, int kind);
-    void showPanelFor(int kind);
+    void showUncertaintyInputs(bool xAxis, std::optional<tallox::stats::UncertaintyKind> kind);
+    void showPanelFor(std::optional<tallox::stats::FitMethod> method);
     QList<QLabel*> resultLabels() const;
 
     TF1Book& sheet_;

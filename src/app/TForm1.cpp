@@ -38,29 +38,6 @@
 using namespace tallox;
 
 namespace {
-// Every result label of the analysis pages: emptied at start, whichever pages exist.
-const char* const kResultLabels[] = {
-    "Wynik_AnalizowanaKolumna_PL_Label", "Wynik_LiczbaDanych_PL_Label",
-    "Wynik_WartoscSrednia_PL_Label", "Wynik_OdchylenieStandardowe_PL_Label",
-    "Wynik_WartoscTStudenta_PL_Label", "Wynik_DokladnoscPomiarowa_PL_Label",
-    "Wynik_LiczbaPomiarow_PL_Label", "Wynik_AnalizowanaKolumna_WSS_Label",
-    "Wynik_LiczbaDanych_WSS_Label", "Wynik_WartoscSrednia_WSS_Label",
-    "Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label",
-    "Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label", "Wyniki_AnalizowanaKolumna_WSW_Label",
-    "Wyniki_NiepewnosciKolumna_WSW_Label", "Wyniki_LiczbaDanych_WSW_Label",
-    "Wyniki_WartoscSredniaWazona_WSW_Label", "Wyniki_OdchylenieSredniejWazonej_WSW_Label",
-    "Wyniki_WartosciCHi2_WSW_Label", "Wyniki_AnalizowanaKolumna_WSWZS_Label",
-    "Wyniki_WartoscSredniaWazona_WSWZS_Label", "Wyniki_OdchylenieSredniejWazonej_WSWZS_Label",
-    "Wyniki_WartosciCHi2_WSWZS_Label", "Ostatnie_Analizy_Regresji_Label",
-    "Wspolczynnik_kierunkowy_a_Wynik_Label", "Wspolczynnik_przeciecia_b_Wynik_Label",
-    "Odchylenie_standardowe_wspolczynnika_a_Wynik_Label",
-    "Odchylenie_standardowe_wspolczynnika_b_Wynik_Label", "Wspolczynnik_korelacji_r_Wynik_Label",
-    "Wartosc_testu_Chi2_Wynik_Label", "WspolczynnikApoLinearyzacji_Label",
-    "WspolczynnikBpoLinearyzacji_Label", "WspolczynnikSapoLinearyzacji_Label",
-    "WspolczynnikSbpoLinearyzacji_Label", "WspolczynnikRpoLinearyzacji_Label",
-    "WspolczynnikChi2poLinearyzacji_Label",
-};
-
 // The chart takes the page's width less the column of figure inputs on its right.
 constexpr int kFigureInputsWidth = 280;
 } // namespace
@@ -215,9 +192,7 @@ void TForm1::readSettingsFile()
 
 void TForm1::clearResultLabels()
 {
-    for (const char* name : kResultLabels)
-        if (auto* label = findChild<QLabel*>(QLatin1String(name)))
-            label->clear();
+    Analizy_TabSheet->clearResults();
     if (auto* label = findChild<QLabel*>(QStringLiteral("InfoTransformacja2_Label")))
         label->hide();
 }

@@ -10,6 +10,10 @@
 
 namespace tallox {
 
+namespace {
+constexpr int resultRole = Qt::UserRole + 1;
+}
+
 ResultList::ResultList(const QString& name, const QStringList& headers, int subItemCount,
                        QWidget* parent)
     : QTreeView(parent), model_(new QStandardItemModel(0, subItemCount + 1, this)),
@@ -62,16 +66,23 @@ QString ResultList::subItem(int row, int index) const
     return item ? item->text() : QString();
 }
 
+QVariant ResultList::result(int row) const
+{
+    const QStandardItem* item = model_->item(row, 0);
+    return item ? item->data(resultRole) : QVariant();
+}
+
 int ResultList::focusedRow() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void ResultList::appendRow(const QStringList& subItems)
+void ResultList::appendRow(const QStringList& subItems, const QVariant& result)
 {
     QList<QStandardItem*> items;
     items << new QStandardItem(QString::number(rowCount() + 1));
+    items.front()->setData(result, resultRole);
     for (int i = 0; i < subItemCount_; ++i)
         items << new QStandardItem(subItems.value(i));
     for (QStandardItem* item : items)

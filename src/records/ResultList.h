@@ -1,9 +1,15 @@
 #pragma once
 // A result list: the history of one page's analyses while the program runs. Each row holds a
-// caption (its running number) and a fixed number of texts copied from the result labels.
+// caption (its running number), a fixed number of texts as the result labels showed them, and
+// the analysis's result itself, from which the page shows a picked row again.
 // Column 0 of the model is the caption, column k + 1 sub-item k.
+//
+// The result rides in the row's caption item as a QVariant: it stays with its row whatever
+// rows are deleted, and the list needs to know nothing of the analyses' result types.
 #include <QStringList>
 #include <QTreeView>
+#include <QVariant>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -26,9 +32,22 @@ public:
     // The focused row (the page's current result), or -1.
     int focusedRow() const;
 
+    // The result a row was added with; invalid when it was added without one.
+    QVariant result(int row) const;
+    // That result as a T; nothing when the row holds no T.
+    template <class T>
+    std::optional<T> resultAs(int row) const
+    {
+        const QVariant value = result(row);
+        if (value.metaType() != QMetaType::fromType<T>())
+            return std::nullopt;
+        return value.value<T>();
+    }
+
     // Adds a row captioned with the number of rows after the addition, holding the texts
-    // (missing ones empty), and makes it the focused and selected row.
-    void appendRow(const QStringList& subItems);
+    // (missing ones empty) and the result they were made from, and makes it the focused and
+    // selected row.
+    void appendRow(const QStringList& subItems, const QVariant& result = {});
     // Deletes the focused row and focuses the row that the user would expect next; with no
     // focused row nothing is deleted. The caller re-displays afterwards.
     void deleteFocusedRow();

@@ -243,6 +243,34 @@ TEST_F(MeanPageTest, PickingARowShowsItAgainInItsPanels)
     EXPECT_EQ(label("Wyniki_WartoscSredniaWazona_WSW_Label"), QStringLiteral("10.4000000000"));
 }
 
+TEST_F(MeanPageTest, PickingASeriesRowShowsItsExpressionAndLeavesTheColumnPickers)
+{
+    column(1, {9.0, 11.0});
+    column(2, {10.0, 14.0});
+    choose(page->TypObliczenSredniej_ComboBox, 2);
+    page->NrKolumnSredniejWazowejSerii_Edit->setText(QStringLiteral("a-b"));
+    page->BitBtn6->click();
+    choose(page->TypObliczenSredniej_ComboBox, 0);
+    choose(page->NrKolumnySredniejStandardowej_ComboBox, 1);
+    page->BitBtn6->click();
+    choose(page->NrKolumnySredniejStandardowej_ComboBox, 4);
+    page->NrKolumnSredniejWazowejSerii_Edit->setText(QStringLiteral("C"));
+
+    page->Srednia_ListView->setCurrentIndex(page->Srednia_ListView->model()->index(0, 0));
+    EXPECT_EQ(page->TypObliczenSredniej_ComboBox->currentIndex(), 2);
+    EXPECT_TRUE(page->Wyniki_WSWZS_Panel->isVisibleTo(page));
+    EXPECT_FALSE(page->Wyniki_WSS_Panel->isVisibleTo(page));
+    EXPECT_EQ(label("Wyniki_AnalizowanaKolumna_WSWZS_Label"), QStringLiteral("A-B"));
+    EXPECT_EQ(label("Wyniki_WartoscSredniaWazona_WSWZS_Label"), QStringLiteral("10.4000000000"));
+    EXPECT_EQ(page->NrKolumnySredniejStandardowej_ComboBox->currentIndex(), 4);
+    EXPECT_EQ(page->NrKolumnSredniejWazowejSerii_Edit->text(), QStringLiteral("C"));
+
+    page->Srednia_ListView->setCurrentIndex(page->Srednia_ListView->model()->index(1, 0));
+    EXPECT_EQ(page->TypObliczenSredniej_ComboBox->currentIndex(), 0);
+    EXPECT_EQ(page->NrKolumnySredniejStandardowej_ComboBox->currentIndex(), 1);
+    EXPECT_EQ(label("Wynik_AnalizowanaKolumna_WSS_Label"), QStringLiteral("2 (B)"));
+}
+
 TEST_F(MeanPageTest, DeletingTheOnlyRowClearsEveryLabelAndKeepsThePanels)
 {
     column(1, {3.0, 5.0});

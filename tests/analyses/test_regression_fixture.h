@@ -1,6 +1,7 @@
 #pragma once
 // The regression page inside the whole program: data typed into the sheet, a figure plotted on
-// the figures page, its uncertainties set there, and fits run with "Wyznaczaj".
+// the figures page, its uncertainties set there, and fits run with "Wyznaczaj". The figures
+// page's controls are found by their names.
 #include "analyses/RegressionPage.h"
 #include "chart/Chart.h"
 #include "figures/FiguresPage.h"
@@ -47,24 +48,24 @@ protected:
     // Figure 1 from two columns, as "Dodaj Wykres" makes it.
     void plot(int columnX = 1, int columnY = 2)
     {
-        figures->NrKolumnyDanychX_ComboBox->setCurrentIndex(columnX - 1);
-        figures->NrKolumnyDanychY_ComboBox->setCurrentIndex(columnY - 1);
+        find<QComboBox>("NrKolumnyDanychX_ComboBox")->setCurrentIndex(columnX - 1);
+        find<QComboBox>("NrKolumnyDanychY_ComboBox")->setCurrentIndex(columnY - 1);
         figures->AddFigure_ButtonClick();
     }
 
     // One value for every point of an axis, typed on the figures page.
     void commonUncertainty(bool x, const QString& text)
     {
-        (x ? figures->NiepX_Edit : figures->NiepY_Edit)->setText(text);
-        choose(x ? figures->TypNiepX_ComboBox : figures->TypNiepY_ComboBox, 1);
+        find<QLineEdit>(x ? "NiepX_Edit" : "NiepY_Edit")->setText(text);
+        choose(find<QComboBox>(x ? "TypNiepX_ComboBox" : "TypNiepY_ComboBox"), 1);
     }
 
     // Per-point uncertainties of an axis from a worksheet column.
     void columnUncertainty(bool x, int column)
     {
-        (x ? figures->NrKolumnyNiepewnosciX_ComboBox : figures->NrKolumnyNiepewnosciY_ComboBox)
+        find<QComboBox>(x ? "NrKolumnyNiepewnosciX_ComboBox" : "NrKolumnyNiepewnosciY_ComboBox")
             ->setCurrentIndex(column - 1);
-        choose(x ? figures->TypNiepX_ComboBox : figures->TypNiepY_ComboBox, 2);
+        choose(find<QComboBox>(x ? "TypNiepX_ComboBox" : "TypNiepY_ComboBox"), 2);
     }
 
     // "Wyznaczaj" with a kind: 0 classical, 1 weighted, 2 effective. Earlier boxes are forgotten.

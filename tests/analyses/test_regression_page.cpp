@@ -73,7 +73,7 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     fillColumn(1, {3, 1, 5, 2, 4});
     fillColumn(2, {7, 3, 11, 5, 9});  // y = 2x + 1
     plot();
-    EXPECT_FALSE(figures->WidocznaRegresja_ComboBox->isEnabled());
+    EXPECT_FALSE(find<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
     run(0);
     ASSERT_EQ(line().count(), 200);
     EXPECT_TRUE(line().isActive());
@@ -81,8 +81,8 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     EXPECT_DOUBLE_EQ(line().x(1), 1.02);
     EXPECT_DOUBLE_EQ(line().x(199), 4.98);
     EXPECT_DOUBLE_EQ(line().y(199), 2 * 4.98 + 1);
-    EXPECT_TRUE(figures->WidocznaRegresja_ComboBox->isEnabled());
-    EXPECT_EQ(figures->WidocznaRegresja_ComboBox->currentIndex(), 0);
+    EXPECT_TRUE(find<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
+    EXPECT_EQ(find<QComboBox>("WidocznaRegresja_ComboBox")->currentIndex(), 0);
 }
 
 TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
@@ -112,7 +112,7 @@ TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
     EXPECT_EQ((std::pair{line().count(), line().y(10)}), lineBefore);
     // The acceptance hid the line, so the refused fit prints nothing; "Tak" brings both back.
     EXPECT_EQ(chart->canvasTextCount(), 0);
-    choose(figures->WidocznaRegresja_ComboBox, 0);
+    choose(find<QComboBox>("WidocznaRegresja_ComboBox"), 0);
     EXPECT_TRUE(line().isActive());
     EXPECT_EQ(chart->canvasTextCount(), 12);
 }
@@ -136,7 +136,7 @@ TEST_F(RegressionPageTest, RefusalsOfEachKind)
 
     fillColumn(1, {1, 2, 3});
     figures->Akceptuj_ButtonClick();
-    choose(figures->WidocznyWykres_ComboBox, 1);  // the figure hidden, its points kept
+    choose(find<QComboBox>("WidocznyWykres_ComboBox"), 1);  // the figure hidden, its points kept
     run(0);
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Klasycznej!|Wykres wyjściowy danych jest niewidoczny");
     run(1);
@@ -235,6 +235,51 @@ TEST_F(RegressionPageTest, SettingsRefreshShowsTheFiguresUncertainties)
     // The row names the uncertainties as the figure holds them.
     run(2);
     EXPECT_EQ(row(0).mid(0, 6), (QStringList{"Efektywna", "1", "A", "B", "0.25", "D"}));
+}
+
+TEST_F(RegressionPageTest, TheUncertaintyDisplayFollowsTheChosenFigure)
+{
+    fillColumn(1, {1, 2, 3});
+    fillColumn(2, {2, 4, 7});
+    plot();
+    commonUncertainty(false, QStringLiteral("0.5"));
+    EXPECT_EQ(page->TypNiepewnosciY_DoRegWazonej_ComboBox->currentText(), QStringLiteral("Brak"));
+    // Another figure chosen (and back): the display shows the chosen figure without the page
+    // coming into view.
+    form().figureTable().setCurrentSlot(-1);
+    form().figureTable().setCurrentSlot(0);
+    EXPECT_EQ(page->TypNiepewnosciY_DoRegWazonej_ComboBox->currentText(), QStringLiteral("Takie same"));
+    EXPECT_EQ(page->NiepewnoscY_DoRegWazonej_Edit->text(), QStringLiteral("0.5"));
+    EXPECT_EQ(page->NrWykresudoRegresji_ComboBox->currentText(), QStringLiteral("1"));
+}
+
+TEST_F(RegressionPageTest, ClearingResultsEmptiesEveryResultLabelOfTheAnalysisPages)
+{
+    fillColumn(1, {1, 2, 3});
+    fillColumn(2, {1, 3, 2});
+    plot();
+    run(0);
+    find<QPushButton>("BitBtn6")->click();
+    find<QPushButton>("Planowanie_Button")->click();
+    const char* const names[] = {
+        "Wynik_AnalizowanaKolumna_PL_Label", "Wynik_LiczbaDanych_PL_Label",
+        "Wynik_WartoscSrednia_PL_Label", "Wynik_OdchylenieStandardowe_PL_Label",
+        "Wynik_WartoscTStudenta_PL_Label", "Wynik_DokladnoscPomiarowa_PL_Label",
+        "Wynik_LiczbaPomiarow_PL_Label", "Wynik_AnalizowanaKolumna_WSS_Label",
+        "Wynik_LiczbaDanych_WSS_Label", "Wynik_WartoscSrednia_WSS_Label",
+        "Wynik_OdchylenieStandardowePojedynczegoPomiaru_WSS_Label",
+        "Wynik_OdchylenieStandardoweWartosciSredniej_WSS_Label", "Ostatnie_Analizy_Regresji_Label",
+        "Wspolczynnik_kierunkowy_a_Wynik_Label", "Wspolczynnik_przeciecia_b_Wynik_Label",
+        "Odchylenie_standardowe_wspolczynnika_a_Wynik_Label",
+        "Odchylenie_standardowe_wspolczynnika_b_Wynik_Label", "Wspolczynnik_korelacji_r_Wynik_Label",
+        "Wartosc_testu_Chi2_Wynik_Label"};
+    for (const char* name : names)
+        ASSERT_FALSE(find<QLabel>(name)->text().isEmpty()) << name;
+    form().Analizy_TabSheet->clearResults();
+    for (const char* name : names)
+        EXPECT_EQ(find<QLabel>(name)->text(), QString()) << name;
+    // Only the labels: the rows stay.
+    EXPECT_EQ(page->Regresja_ListView->rowCount(), 1);
 }
 
 TEST_F(RegressionPageTest, FontButtonChangesTheCanvasFontAndPrintsAgain)

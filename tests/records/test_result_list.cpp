@@ -69,6 +69,22 @@ TEST_F(ResultListTest, DeletingTheLastRowLeavesNoFocusAndNothingToDelete)
     EXPECT_EQ(list.rowCount(), 0);
 }
 
+TEST_F(ResultListTest, EachRowKeepsItsResultThroughDeletions)
+{
+    for (int i = 1; i <= 3; ++i)
+        list.appendRow({QStringLiteral("%1 (A)").arg(i)}, QVariant::fromValue(i * 10));
+    list.appendRow({QStringLiteral("bez wyniku")});
+    focus(1);
+    list.deleteFocusedRow();
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.resultAs<int>(0), 10);
+    EXPECT_EQ(list.resultAs<int>(1), 30);  // the row after the deleted one, with its own result
+    EXPECT_EQ(list.resultAs<QString>(1), std::nullopt);  // another type is no result
+    EXPECT_FALSE(list.result(2).isValid());
+    EXPECT_EQ(list.resultAs<int>(2), std::nullopt);
+    EXPECT_EQ(list.resultAs<int>(7), std::nullopt);  // no such row
+}
+
 TEST_F(ResultListTest, ContextMenuOffersDeleteOnlyWhenThereAreRows)
 {
     emit list.contextMenu()->aboutToShow();

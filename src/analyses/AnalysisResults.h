@@ -1,0 +1,102 @@
+#pragma once
+// The results of the analyses as values: what each run found, kept beside its row of the result
+// list. Labels and list rows are texts made from these values, and picking a row shows its value
+// again, so nothing is ever read back from a shown text.
+#include "stats/LineFit.h"
+
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+namespace tallox {
+
+// A standard mean of one worksheet column.
+struct MeanResult {
+    int column = 0;          // 1 = A
+    int count = 0;           // numeric cells of the column
+    long double mean = 0;
+    long double sdSingle = 0;  // standard deviation of a single measurement
+    long double sdMean = 0;    // standard deviation of the mean
+    bool operator==(const MeanResult&) const = default;
+};
+
+// A weighted mean of a column of values with a column of their uncertainties.
+struct WeightedMeanResult {
+    int column = 0;
+    int uncertaintyColumn = 0;
+    int count = 0;
+    long double mean = 0;
+    long double sd = 0;                     // standard deviation of the weighted mean
+    std::optional<long double> chi2;        // reduced chi-squared; none for a single value
+    bool operator==(const WeightedMeanResult&) const = default;
+};
+
+// A weighted mean of several series, each a column reduced to its mean.
+struct SeriesMeanResult {
+    QString columns;  // the column-set expression as normalised in its field, "A,D,K-N"
+    long double mean = 0;
+    long double sd = 0;
+    long double chi2 = 0;
+    bool operator==(const SeriesMeanResult&) const = default;
+};
+
+// The kinds of mean in the order of the page's kind picker; a row's kind is its alternative.
+enum class MeanKind { Standard, Weighted, Series };
+using MeanRow = std::variant<MeanResult, WeightedMeanResult, SeriesMeanResult>;
+inline MeanKind kindOf(const MeanRow& row) { return MeanKind(row.index()); }
+
+// An estimate of the number of measurements a series needs.
+struct PlanningResult {
+    int column = 0;
+    QString tStudent;   // the coefficient as typed
+    QString accuracy;   // the accuracy as typed
+    int count = 0;
+    long double mean = 0;
+    long double sdSingle = 0;
+    long double measurements = 0;  // the smallest number of measurements
+    bool operator==(const PlanningResult&) const = default;
+};
+
+// One axis of a fitted figure as its row names it.
+struct FitAxis {
+    int column = 0;       // the data column
+    QString heading;      // its heading as the worksheet showed it
+    stats::UncertaintyKind uncertainty = stats::UncertaintyKind::None;
+    QString uncertaintyText;     // the common value as typed (kind Common)
+    QString uncertaintyHeading;  // the heading of the uncertainty column (kind PerPoint)
+    bool operator==(const FitAxis&) const = default;
+};
+
+// A straight line fitted to a figure.
+struct FitResult {
+    stats::FitMethod method = stats::FitMethod::Classical;
+    QString name;        // "Klasyczna", "Ważona po X" or "Y", "Efektywna"
+    int figure = 0;      // slot, 0-based
+    FitAxis x, y;
+    long double a = 0, b = 0;
+    std::optional<long double> sa, sb;  // none where two points leave no spread
+    long double r = 0;
+    std::optional<long double> chi2;
+    bool operator==(const FitResult&) const = default;
+};
+
+// The name a fit is listed under.
+QString fitName(stats::FitMethod method, stats::Axis weightedBy);
+
+// A column as results show it: "3 (C)".
+QString columnText(int column);
+
+// The texts of a result row (sub-item k at index k); the page's labels show the same texts.
+QStringList rowTexts(const MeanRow& result);
+QStringList rowTexts(const PlanningResult& result);
+QStringList rowTexts(const FitResult& result);
+// The six fit results a, b, sa, sb, r, chi-squared as labels and rows show them.
+QStringList fitValueTexts(const FitResult& result);
+
+} // namespace tallox
+
+Q_DECLARE_METATYPE(tallox::MeanRow)
+Q_DECLARE_METATYPE(tallox::PlanningResult)
+Q_DECLARE_METATYPE(tallox::FitResult)
