@@ -244,7 +244,7 @@ QList<QLabel*> RegressionPage::resultLabels() const
             Wartosc_testu_Chi2_Wynik_Label};
 }
 
-int RegressionPage::currentFigure() const { return figuresPage_.currentSlot(); }
+int RegressionPage::currentFigure() const { return figures_.currentSlot(); }
 
 // --- the run -------------------------------------------------------------------------------
 

@@ -329,6 +329,7 @@ void FiguresPage::wireHandlers()
     // The figure table follows the chosen figure, whoever chose it (the user or the program).
     connect(NrWykresu_ComboBox, &QComboBox::currentIndexChanged, this,
             [this] { figures_.setCurrentSlot(currentSlot()); });
+    figures_.setCurrentSlot(currentSlot());
     connect(AddFigure_Button, &QPushButton::clicked, this, &FiguresPage::AddFigure_ButtonClick);
     connect(RemoveFigure_Button, &QPushButton::clicked, this, &FiguresPage::RemoveFigure_ButtonClick);
     connect(Akceptuj_Button, &QPushButton::clicked, this, &FiguresPage::Akceptuj_ButtonClick);
