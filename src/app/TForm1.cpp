@@ -34,6 +34,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 using namespace tallox;
 
@@ -90,7 +91,15 @@ QPrinter& TForm1::printer()
     return *printer_;
 }
 
-QAction* TForm1::action(const QString& name) const { return findChild<QAction*>(name); }
+QAction* TForm1::action(const QString& name) const
+{
+    QAction* found = findChild<QAction*>(name);
+    // Every name the program looks up is one it created: a miss is a programming error.
+    Q_ASSERT_X(found, "TForm1::action", qPrintable(name));
+    if (!found)
+        throw std::logic_error("no menu item or tool button named " + name.toStdString());
+    return found;
+}
 
 void TForm1::buildPages()
 {
@@ -149,30 +158,29 @@ void TForm1::buildPages()
 
 void TForm1::FormCreate()
 {
-    // 1. The program's folder is where it was started.
+    // The program's folder is where it was started.
     ProgramFolder = QDir::currentPath();
-    // 2. Hints go to the hint line: see event().
-    // 3. The settings file.
+    // Hints go to the hint line: see event().
+    // The settings file.
     readSettingsFile();
-    // 4. Recent-list menus start empty; they are filled as users are opened.
+    // Recent-list menus start empty; they are filled as users are opened.
     for (const char* menu : {"ListaUsers_PopUp", "ListaUsersAnalysis_PopUp", "ListaUsersData_PopUp"})
         for (int i = 1; i <= 9; ++i)
-            if (QAction* item = action(QStringLiteral("%1_N%2").arg(QLatin1String(menu)).arg(i)))
-                item->setVisible(false);
-    // 9. Result labels are empty until an analysis runs.
+            action(QStringLiteral("%1_N%2").arg(QLatin1String(menu)).arg(i))->setVisible(false);
+    // Result labels are empty until an analysis runs.
     clearResultLabels();
-    // 10. No figure yet: every series of the chart empty and switched off.
+    // No figure yet: every series of the chart empty and switched off.
     for (int i = 0; i < Chart::seriesCount; ++i) {
         Chart1->series(i).clear();
         Chart1->series(i).setActive(false);
     }
-    // 11. What this edition offers.
+    // What this edition offers.
     applyEdition();
-    // 12. The printer prints landscape: see printer().
-    // 13. One sheet, headings not editable.
+    // The printer prints landscape: see printer().
+    // One sheet, headings not editable.
     F1Book1->setShowTabs(0);
     F1Book1->setAllowEditHeaders(false);
-    // 14. The sheet layout.
+    // The sheet layout.
     Kolorowanie_Kolumn(*F1Book1);
 }
 
@@ -193,8 +201,6 @@ void TForm1::readSettingsFile()
 void TForm1::clearResultLabels()
 {
     Analizy_TabSheet->clearResults();
-    if (auto* label = findChild<QLabel*>(QStringLiteral("InfoTransformacja2_Label")))
-        label->hide();
 }
 
 void TForm1::applyEdition()

@@ -255,8 +255,7 @@ void TForm1::connectCommands()
 {
     auto on = [this](std::initializer_list<const char*> names, auto&& handler) {
         for (const char* name : names)
-            if (QAction* item = action(QLatin1String(name)))
-                connect(item, &QAction::triggered, this, handler);
+            connect(action(QLatin1String(name)), &QAction::triggered, this, handler);
     };
     on({"NoweDane1"}, &TForm1::NewDane_ButtonClick);
     connect(Dane_TabSheet->NewDane_Button, &QPushButton::clicked, this,
@@ -276,11 +275,12 @@ void TForm1::connectCommands()
     on({"Zamiekropkinaprzecinki2", "Zamiekropkinaprzecinki1"},
        [this] { dataFiles->ZamianaKropek_naPrzecinki(); });
     // A recent data file of the user: the item's caption is the file's path.
-    for (int i = 1; i <= 9; ++i)
-        if (QAction* item = action(QStringLiteral("ListaUsersData_PopUp_N%1").arg(i)))
-            connect(item, &QAction::triggered, this, [this, item] {
-                dataFiles->Ogolna_procedure_Ladowania_Danych_zPopupu(item->text());
-            });
+    for (int i = 1; i <= 9; ++i) {
+        QAction* item = action(QStringLiteral("ListaUsersData_PopUp_N%1").arg(i));
+        connect(item, &QAction::triggered, this, [this, item] {
+            dataFiles->Ogolna_procedure_Ladowania_Danych_zPopupu(item->text());
+        });
+    }
     on({"UstawieniaWydruku1"}, &TForm1::UstawieniaWydruku1Click);
     on({"Koniec1"}, &TForm1::Koniec1Click);
     on({"Explorer1", "OpenExplorator_ToolButton"}, [] { tallox::openExternal("explorer.exe"); });
