@@ -1,6 +1,6 @@
 #include "worksheet/SheetText.h"
 
-#include "worksheet/formats/NumberText.h"
+#include "worksheet/formats/LocaleNumber.h"
 
 #include <QFontMetrics>
 #include <cmath>
