@@ -1,5 +1,6 @@
 // Damaged workbooks: the reader must refuse or load them without crashing or hanging, and what it
 // loads must survive a save and a second load unchanged.
+#include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/xls/XlsFile.h"
 
 #include <cstdint>
@@ -28,6 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();  // a refusal must say why
         return 0;
     }
+    // What loads fits the sheet and holds what the worksheet's text files can carry.
+    for (const tallox::SheetCell& c : first.sheet.cells)
+        if (!tallox::insideSheet(c.row, c.col)
+            || (c.kind == tallox::SheetCell::Kind::Text && (c.text.isEmpty() || c.text.contains(QChar(0)))))
+            __builtin_trap();
     const tallox::SheetReadResult second = tallox::xls::readXls(tallox::xls::writeXls(first.sheet));
     if (!second.ok || second.sheet.cells.size() != first.sheet.cells.size())
         __builtin_trap();

@@ -30,57 +30,87 @@ std::string cleanNumberText(std::string_view typed)
     return text;
 }
 
+DecimalShape scanDecimal(std::string_view text)
+{
+    DecimalShape shape;
+    const std::size_t size = text.size();
+    std::size_t at = 0;
+    if (at < size && (text[at] == '+' || text[at] == '-'))
+        shape.negative = text[at++] == '-';
+    shape.magnitudeStart = at;
+    while (at < size && isDigit(text[at]))
+        ++at, ++shape.mantissaDigits;
+    if (at < size && text[at] == '.') {
+        ++at;
+        while (at < size && isDigit(text[at]))
+            ++at, ++shape.mantissaDigits;
+    }
+    if (at < size && (text[at] == 'E' || text[at] == 'e')) {
+        ++at;
+        if (at < size && (text[at] == '+' || text[at] == '-'))
+            shape.negativeExponent = text[at++] == '-';
+        std::size_t exponentDigits = 0;
+        while (at < size && isDigit(text[at]))
+            ++at, ++exponentDigits;
+        shape.exponentDigitsMissing = exponentDigits == 0;
+    }
+    shape.length = at;
+    return shape;
+}
+
+namespace {
+
+template <typename Real>
+bool valueOf(std::string_view text, const DecimalShape& shape, Real& value)
+{
+    // from_chars takes no leading sign before a "." nor a "+": it reads the unsigned part. GCC's
+    // conversions are exact for double and long double alike.
+    const char* first = text.data() + shape.magnitudeStart;
+    const char* last = text.data() + shape.length;
+    Real magnitude = 0;
+    const auto [end, ec] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    if (end != last)
+        return false;
+    if (ec == std::errc::result_out_of_range) {
+        if (!shape.negativeExponent)
+            return false;
+        magnitude = 0; // too small to hold: reads as zero
+    } else if (ec != std::errc()) {
+        return false;
+    }
+    value = shape.negative ? -magnitude : magnitude;
+    return true;
+}
+
+} // namespace
+
+bool decimalValue(std::string_view text, const DecimalShape& shape, double& value)
+{
+    return valueOf(text, shape, value);
+}
+
+bool decimalValue(std::string_view text, const DecimalShape& shape, long double& value)
+{
+    return valueOf(text, shape, value);
+}
+
 NumberConversion convertNumber(std::string_view text)
 {
     const std::size_t size = text.size();
     std::size_t at = 0;
     while (at < size && text[at] == ' ')
         ++at;
-    const std::size_t numberStart = at;
-
-    bool negative = false;
-    if (at < size && (text[at] == '+' || text[at] == '-'))
-        negative = text[at++] == '-';
-    const std::size_t mantissaStart = at;
-
-    std::size_t mantissaDigits = 0;
-    while (at < size && isDigit(text[at]))
-        ++at, ++mantissaDigits;
-    if (at < size && text[at] == '.') {
-        ++at;
-        while (at < size && isDigit(text[at]))
-            ++at, ++mantissaDigits;
-    }
-    bool negativeExponent = false;
-    if (at < size && (text[at] == 'E' || text[at] == 'e')) {
-        ++at;
-        if (at < size && (text[at] == '+' || text[at] == '-'))
-            negativeExponent = text[at++] == '-';
-        std::size_t exponentDigits = 0;
-        while (at < size && isDigit(text[at]))
-            ++at, ++exponentDigits;
-        if (exponentDigits == 0)
-            return {0, at + 1}; // a digit of the exponent was expected here
-    }
-    if (at < size)
-        return {0, at + 1};
-    if (mantissaDigits == 0)
+    const std::string_view number = text.substr(at);
+    const DecimalShape shape = scanDecimal(number);
+    const std::size_t stop = at + shape.length;
+    if (shape.exponentDigitsMissing || stop < size)
+        return {0, stop + 1}; // a digit of the exponent, or the end, was expected here
+    if (shape.mantissaDigits == 0)
         return {0, size + 1}; // sign, point or exponent alone: a digit is still missing
-
-    // from_chars takes neither a leading "+" nor a mantissa such as "5." followed by "E",
-    // so it reads the unsigned part; GCC's long double conversion is exact and locale-free.
-    long double magnitude = 0;
-    const char* first = text.data() + mantissaStart;
-    const char* last = text.data() + size;
-    const auto [end, ec] = std::from_chars(first, last, magnitude, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        if (!negativeExponent)
-            return {0, numberStart + 1};
-        magnitude = 0; // too small to hold: reads as zero
-    } else if (ec != std::errc() || end != last) {
-        return {0, static_cast<std::size_t>(end - text.data()) + 1};
-    }
-    return {negative ? -magnitude : magnitude, 0};
+    long double value = 0;
+    if (!decimalValue(number, shape, value))
+        return {0, at + 1}; // beyond the range of long double
+    return {value, 0};
 }
 
 } // namespace tallox::stats

@@ -1,7 +1,7 @@
 #include "worksheet/SheetText.h"
 
 #include "worksheet/cells/SheetShape.h"
-#include "worksheet/formats/NumberText.h"
+#include "worksheet/formats/LocaleNumber.h"
 
 #include <QFontMetrics>
 #include <cmath>

@@ -118,7 +118,7 @@ TEST_F(MeanPageTest, EmptyColumnIsRefusedAndNothingChanges)
 TEST_F(MeanPageTest, CertifiedMeanAndDeviationOfLewTypedIntoAColumn)
 {
     // NIST StRD "Lew": 200 beam deflections, certified mean -177.435 and s 277.332168044316.
-    QFile file(QStringLiteral(TALLOX_SHARED_DIR "/reference/nist/Lew.dat"));
+    QFile file(QStringLiteral(TALLOX_TESTS_DIR "/data/nist/Lew.dat"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     for (int i = 60; i < 260; ++i)

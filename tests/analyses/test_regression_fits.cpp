@@ -178,7 +178,7 @@ TEST_F(RegressionFitsTest, LinearizationModeStoresOnlyTheCoefficients)
 // into two columns, plotted and fitted classically.
 TEST_F(RegressionFitsTest, NorrisThroughTheWindow)
 {
-    QFile file(QStringLiteral(TALLOX_SHARED_DIR "/reference/nist/Norris.dat"));
+    QFile file(QStringLiteral(TALLOX_TESTS_DIR "/data/nist/Norris.dat"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QTextStream in(&file);
     int line = 0, row = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace tallox::stats {
@@ -74,6 +75,8 @@ struct NistCase {
     long double storedDeviation; // 0: the certified value is reachable from the stored values
 };
 
+void PrintTo(const NistCase& c, std::ostream* out) { *out << c.file; }
+
 class NistUnivariate : public ::testing::TestWithParam<NistCase> {};
 
 TEST_P(NistUnivariate, ReachesCertifiedAccuracy)
@@ -110,7 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
                       NistCase{"Mavro.dat", 0}, NistCase{"Michelso.dat", 0},
                       NistCase{"NumAcc1.dat", 0}, NistCase{"NumAcc2.dat", 0},
                       NistCase{"NumAcc3.dat", 0.0999999999999943156581139192025L},
-                      NistCase{"NumAcc4.dat", 0.0999999999999090505298227082092L}));
+                      NistCase{"NumAcc4.dat", 0.0999999999999090505298227082092L}),
+    // Each case named for its data set: Nist/NistUnivariate.ReachesCertifiedAccuracy/NumAcc1.
+    [](const ::testing::TestParamInfo<NistCase>& info) {
+        const std::string file = info.param.file;
+        return file.substr(0, file.find('.'));
+    });
 
 } // namespace
 } // namespace tallox::stats

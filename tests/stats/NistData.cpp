@@ -40,7 +40,7 @@ std::string trimmedStart(const std::string& s)
 
 NistFile readNistFile(const std::string& name)
 {
-    const std::string path = std::string(TALLOX_SHARED_DIR) + "/reference/nist/" + name;
+    const std::string path = std::string(TALLOX_TESTS_DIR) + "/data/nist/" + name;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot open " + path);

@@ -10,7 +10,7 @@ struct NistFile {
     std::vector<std::string> lines; // without line ends
 };
 
-NistFile readNistFile(const std::string& name); // name like "Lew.dat", from the shared reference folder
+NistFile readNistFile(const std::string& name); // name like "Lew.dat", from tests/data/nist; throws when missing
 
 // The first number after the last ':' of the first header line that starts (after blanks)
 // with `label`; NaN when there is none.

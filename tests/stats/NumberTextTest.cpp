@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace tallox::stats {
@@ -52,6 +53,37 @@ TEST(NumberText, ConversionErrorPositions)
     }
     EXPECT_EQ(convertNumber("1e-99999").value, 0); // too small to hold: zero, not an error
     EXPECT_TRUE(convertNumber("1e-99999").ok());
+}
+
+TEST(NumberText, OneScannerForTheShapeExactValueInEitherPrecision)
+{
+    const struct {
+        const char* text;
+        std::size_t length;
+        std::size_t digits;
+        bool whole;
+    } shapes[] = {{"-12.5e-3", 8, 3, true}, {"+.5", 3, 1, true}, {"5.", 2, 1, true}, {"1e", 2, 1, false},
+                  {"1.5 ", 3, 2, false},    {"-", 1, 0, false},  {"e5", 2, 0, false}, {"1,5", 1, 1, false},
+                  {"inf", 0, 0, false},     {"", 0, 0, false}};
+    for (const auto& c : shapes) {
+        const DecimalShape shape = scanDecimal(c.text);
+        EXPECT_EQ(shape.length, c.length) << c.text;
+        EXPECT_EQ(shape.mantissaDigits, c.digits) << c.text;
+        EXPECT_EQ(shape.isWhole(c.text), c.whole) << c.text;
+    }
+    // Each precision gets its own correctly rounded value of the same text.
+    double d = 0;
+    long double ld = 0;
+    EXPECT_TRUE(decimalValue("0.1", scanDecimal("0.1"), d));
+    EXPECT_TRUE(decimalValue("0.1", scanDecimal("0.1"), ld));
+    EXPECT_EQ(d, 0.1);
+    EXPECT_EQ(ld, 0.1L);
+    EXPECT_NE(static_cast<long double>(d), ld);
+    // Beyond double but within long double; too small for either reads as zero of its sign.
+    EXPECT_FALSE(decimalValue("1e400", scanDecimal("1e400"), d));
+    EXPECT_TRUE(decimalValue("1e400", scanDecimal("1e400"), ld));
+    EXPECT_TRUE(decimalValue("-1e-99999", scanDecimal("-1e-99999"), d));
+    EXPECT_TRUE(d == 0 && std::signbit(d));
 }
 
 TEST(ResultFormat, TenDecimalsDotAndSign)

@@ -32,6 +32,7 @@ struct SheetReadResult {
 struct SheetWriteResult {
     bool ok = false;
     QString error;
+    QString truncatedCell;  // the first cell ("A1") whose text the format could not hold whole
 };
 
 } // namespace tallox

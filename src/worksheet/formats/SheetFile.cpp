@@ -65,9 +65,10 @@ SheetLoadResult readSheetBytes(const QByteArray& bytes, const QLocale& locale)
         return readTlx(bytes);
     if (xls::looksLikeXls(bytes)) {
         SheetLoadResult result;
-        static_cast<SheetReadResult&>(result) = xls::readXls(bytes);
+        xls::XlsReadResult read = xls::readXls(bytes);
+        static_cast<SheetReadResult&>(result) = std::move(read);
         if (result.ok)
-            result.truncated = dropCellsOutsideSheet(result.sheet);
+            result.truncated = read.outsideSheet;
         else
             result.sheet = {};
         return result;
@@ -143,6 +144,8 @@ SheetWriteResult writeSheetFile(const QString& path, int typeCode, const SheetCe
         return result;
     }
     result.ok = true;
+    if (typeCode == xlsFileType)
+        result.truncatedCell = xls::truncatedTextCell(sheet);
     return result;
 }
 

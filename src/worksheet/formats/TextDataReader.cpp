@@ -1,6 +1,6 @@
 #include "worksheet/formats/TextDataReader.h"
 
-#include "worksheet/formats/NumberText.h"
+#include "worksheet/formats/LocaleNumber.h"
 
 #include <string_view>
 

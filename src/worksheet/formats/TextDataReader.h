@@ -2,7 +2,7 @@
 // The plain-text data reader of the open dialog's entries "Format Danych ASCII (*.txt)" and
 // "Dowolny Zbiór (*.*)": numbers with a decimal dot, separated by blanks, tabs or line ends,
 // four to a worksheet row in columns A to D.
-#include "worksheet/formats/NumberText.h"
+#include "worksheet/formats/LocaleNumber.h"
 #include "worksheet/formats/SheetBounds.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "worksheet/formats/TsvFormat.h"
 
-#include "worksheet/formats/NumberText.h"
+#include "worksheet/formats/LocaleNumber.h"
 #include "worksheet/formats/TextDecoding.h"
 #include "worksheet/formats/TlxFormat.h"
 

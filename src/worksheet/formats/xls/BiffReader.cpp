@@ -5,6 +5,7 @@
 #include "worksheet/formats/xls/BiffStrings.h"
 #include "worksheet/formats/xls/Bytes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -46,20 +47,26 @@ public:
         return Step::Record;
     }
 
-    // The record and the CONTINUE records right after it, as one piece of text data.
-    ContinuedReader withContinuations(const Record& first)
+    // Text data that starts `skipped` bytes into the record just read and may run on into the
+    // CONTINUE records after it; the cursor itself moves past those records.
+    ContinuedReader continued(const Record& r, int skipped = 0)
     {
-        std::vector<ContinuedReader::Segment> segments{{first.data, first.size}};
+        const qsizetype payload = r.data - stream_.constData();
+        ContinuedReader reader(stream_, payload + skipped, r.size - skipped, offset_);
+        skipContinuations();
+        return reader;
+    }
+
+    void skipContinuations()
+    {
         for (;;) {
             const qsizetype before = offset_;
             Record r;
             if (next(r) != Step::Record || r.id != record::continuation) {
                 offset_ = before;
-                break;
+                return;
             }
-            segments.push_back({r.data, r.size});
         }
-        return ContinuedReader(std::move(segments));
     }
 
 private:
@@ -98,33 +105,75 @@ double rkValue(std::uint32_t rk)
 }
 
 // The 200 × 26 worksheet being filled; a later record for the same cell replaces an earlier one.
+// Cells beyond the sheet are not kept, only noticed. Cells showing a string of the shared string
+// table hold its index until the strings they need are read.
 class CellGrid {
 public:
-    CellGrid() : cells_(sheetRows * sheetColumns) {}
-
-    static bool inside(int row, int col) { return row < sheetRows && col < sheetColumns; }
+    CellGrid() : cells_(sheetRows * sheetColumns), shared_(sheetRows * sheetColumns, noString) {}
 
     void setNumber(int row, int col, double value)
     {
-        if (!inside(row, col))
-            return;
         if (!std::isfinite(value))
             return setText(row, col, notANumberText());
-        SheetCell& c = at(row, col);
-        c = SheetCell{row + 1, col + 1, SheetCell::Kind::Number, value, {}};
+        if (keep(row, col))
+            at(row, col) = SheetCell{row + 1, col + 1, SheetCell::Kind::Number, value, {}};
     }
 
-    // An empty text is an empty cell.
+    // An empty text is an empty cell. A NUL character, which the worksheet's text files cannot
+    // carry, becomes U+FFFD (the replacement character).
     void setText(int row, int col, QString text)
     {
-        if (!inside(row, col))
+        if (text.isEmpty()) {
+            if (inside(row, col)) {
+                at(row, col) = SheetCell{};
+                shared_[position(row, col)] = noString;
+            }
             return;
-        SheetCell& c = at(row, col);
-        if (text.isEmpty())
-            c = SheetCell{};
-        else
-            c = SheetCell{row + 1, col + 1, SheetCell::Kind::Text, 0.0, std::move(text)};
+        }
+        if (!keep(row, col))
+            return;
+        text.replace(QChar(0), QChar(0xFFFD));
+        at(row, col) = SheetCell{row + 1, col + 1, SheetCell::Kind::Text, 0.0, std::move(text)};
     }
+
+    // A cell showing string `index` of the shared string table.
+    void setSharedString(int row, int col, std::uint32_t index)
+    {
+        highestShared_ = std::max<std::int64_t>(highestShared_, index);
+        if (!keep(row, col))
+            return;
+        at(row, col) = SheetCell{row + 1, col + 1, SheetCell::Kind::Text, 0.0, {}};
+        shared_[position(row, col)] = index;
+    }
+
+    // The shared strings the sheet needs, ascending: those its cells show, and the highest index
+    // any cell record names (so that an index beyond the table is noticed even outside the sheet).
+    std::vector<std::uint32_t> sharedStringsWanted() const
+    {
+        std::vector<std::uint32_t> wanted;
+        for (std::uint32_t index : shared_)
+            if (index != noString)
+                wanted.push_back(index);
+        if (highestShared_ >= 0)
+            wanted.push_back(std::uint32_t(highestShared_));
+        std::sort(wanted.begin(), wanted.end());
+        wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+        return wanted;
+    }
+
+    // Fills the cells that show shared strings; `strings[i]` is string `wanted[i]`.
+    void fillSharedStrings(const std::vector<std::uint32_t>& wanted, const std::vector<QString>& strings)
+    {
+        for (std::size_t p = 0; p < shared_.size(); ++p) {
+            if (shared_[p] == noString)
+                continue;
+            const auto found = std::lower_bound(wanted.begin(), wanted.end(), shared_[p]);
+            const int row = int(p / sheetColumns), col = int(p % sheetColumns);
+            setText(row, col, strings[std::size_t(found - wanted.begin())]);
+        }
+    }
+
+    bool outsideSheet() const { return outside_; }
 
     SheetCells take()
     {
@@ -136,8 +185,29 @@ public:
     }
 
 private:
-    SheetCell& at(int row, int col) { return cells_[std::size_t(row) * sheetColumns + col]; }
-    std::vector<SheetCell> cells_;  // row 0 marks an empty cell
+    static constexpr std::uint32_t noString = 0xFFFFFFFFu;
+
+    static bool inside(int row, int col) { return row < sheetRows && col < sheetColumns; }
+    static std::size_t position(int row, int col) { return std::size_t(row) * sheetColumns + col; }
+
+    // Whether a value for (row, col) goes into the grid; one outside it is noticed. The value
+    // replaces whatever the cell held, a pending shared string included.
+    bool keep(int row, int col)
+    {
+        if (!inside(row, col)) {
+            outside_ = true;
+            return false;
+        }
+        shared_[position(row, col)] = noString;
+        return true;
+    }
+
+    SheetCell& at(int row, int col) { return cells_[position(row, col)]; }
+
+    std::vector<SheetCell> cells_;        // row 0 marks an empty cell
+    std::vector<std::uint32_t> shared_;   // the shared string a cell shows, or noString
+    std::int64_t highestShared_ = -1;
+    bool outside_ = false;
 };
 
 struct BoundSheet {
@@ -148,7 +218,7 @@ struct BoundSheet {
 struct Globals {
     BiffError error = BiffError::None;
     std::vector<BoundSheet> sheets;
-    QStringList strings;
+    std::optional<ContinuedReader> sharedStrings;  // where the shared string table is, if anywhere
 };
 
 BiffError checkFirstRecord(const Record& r)
@@ -186,11 +256,10 @@ Globals readGlobals(const QByteArray& stream)
                 return {BiffError::Damaged, {}, {}};
             g.sheets.push_back({u32At(r.data), std::uint8_t(r.data[5])});
             break;
-        case record::sharedStrings: {
-            ContinuedReader reader = cursor.withContinuations(r);
-            g.strings = readSharedStrings(reader);
+        case record::sharedStrings:
+            // Only its place is noted: the strings are read once the sheet says which it needs.
+            g.sharedStrings = cursor.continued(r);
             break;
-        }
         default:
             break;
         }
@@ -198,8 +267,7 @@ Globals readGlobals(const QByteArray& stream)
 }
 
 // Reads a worksheet's cell records up to its EOF, skipping substreams embedded in it (charts).
-BiffError readSheet(const QByteArray& stream, std::uint32_t offset, const QStringList& strings,
-                    CellGrid& grid)
+BiffError readSheet(const QByteArray& stream, std::uint32_t offset, CellGrid& grid)
 {
     RecordCursor cursor(stream, qsizetype(offset));
     int depth = 0;
@@ -243,20 +311,16 @@ BiffError readSheet(const QByteArray& stream, std::uint32_t offset, const QStrin
                 grid.setNumber(row, col + i, rkValue(u32At(d + 4 + 6 * i + 2)));
             break;
         }
-        case record::labelSst: {
+        case record::labelSst:
             if (r.size < 10)
                 return BiffError::Damaged;
-            const std::uint32_t index = u32At(d + 6);
-            if (index >= std::uint32_t(strings.size()))
-                return BiffError::Damaged;
-            grid.setText(row, col, strings.at(qsizetype(index)));
+            grid.setSharedString(row, col, u32At(d + 6));
             break;
-        }
         case record::label:
         case record::richString: {
             if (r.size < 6)
                 return BiffError::Damaged;
-            ContinuedReader reader = cursor.withContinuations({r.id, d + 6, r.size - 6});
+            ContinuedReader reader = cursor.continued(r, 6);
             std::optional<QString> text = reader.plainString();
             if (!text)
                 return BiffError::Damaged;
@@ -286,7 +350,7 @@ BiffError readSheet(const QByteArray& stream, std::uint32_t offset, const QStrin
             break;
         }
         case record::formulaString: {
-            ContinuedReader reader = cursor.withContinuations(r);
+            ContinuedReader reader = cursor.continued(r);
             std::optional<QString> text = reader.plainString();
             if (!text)
                 return BiffError::Damaged;
@@ -301,13 +365,29 @@ BiffError readSheet(const QByteArray& stream, std::uint32_t offset, const QStrin
     }
 }
 
+// Reads the shared strings the sheet's cells show; a cell naming a string the table does not hold
+// makes the workbook damaged.
+BiffError fillSharedStrings(Globals& globals, CellGrid& grid)
+{
+    const std::vector<std::uint32_t> wanted = grid.sharedStringsWanted();
+    if (wanted.empty())
+        return BiffError::None;
+    if (!globals.sharedStrings)
+        return BiffError::Damaged;
+    const std::vector<QString> strings = readSharedStrings(*globals.sharedStrings, wanted);
+    if (strings.size() != wanted.size())
+        return BiffError::Damaged;
+    grid.fillSharedStrings(wanted, strings);
+    return BiffError::None;
+}
+
 } // namespace
 
 BiffReadResult readWorkbookStream(const QByteArray& stream)
 {
     Globals globals = readGlobals(stream);
     if (globals.error != BiffError::None)
-        return {globals.error, {}};
+        return {globals.error, {}, false};
 
     // The first worksheet in sheet order; chart and macro sheets are passed over.
     for (const BoundSheet& sheet : globals.sheets) {
@@ -317,15 +397,18 @@ BiffReadResult readWorkbookStream(const QByteArray& stream)
         Record bof;
         if (cursor.next(bof) != RecordCursor::Step::Record || bof.id != record::beginOfFile
             || bof.size < 4)
-            return {BiffError::Damaged, {}};
+            return {BiffError::Damaged, {}, false};
         if (u16At(bof.data + 2) != worksheetSubstream)
             continue;
         CellGrid grid;
-        if (const BiffError e = readSheet(stream, sheet.offset, globals.strings, grid); e != BiffError::None)
-            return {e, {}};
-        return {BiffError::None, grid.take()};
+        BiffError e = readSheet(stream, sheet.offset, grid);
+        if (e == BiffError::None)
+            e = fillSharedStrings(globals, grid);
+        if (e != BiffError::None)
+            return {e, {}, false};
+        return {BiffError::None, grid.take(), grid.outsideSheet()};
     }
-    return {BiffError::NoWorksheet, {}};
+    return {BiffError::NoWorksheet, {}, false};
 }
 
 } // namespace tallox::xls

@@ -18,6 +18,7 @@ enum class BiffError {
 struct BiffReadResult {
     BiffError error = BiffError::None;
     SheetCells sheet;  // row-major, within the 200 × 26 worksheet
+    bool outsideSheet = false;  // the worksheet held values beyond row 200 or column Z, left out
 };
 
 BiffReadResult readWorkbookStream(const QByteArray& stream);

@@ -1,34 +1,47 @@
 #include "worksheet/formats/xls/BiffStrings.h"
 
+#include "worksheet/formats/xls/BiffRecords.h"
 #include "worksheet/formats/xls/Bytes.h"
 
 #include <algorithm>
 
 namespace tallox::xls {
 
+ContinuedReader::ContinuedReader(const QByteArray& stream, qsizetype offset, int size, qsizetype next)
+    : data_(stream.constData()), streamSize_(stream.size()), start_(offset), size_(size), next_(next)
+{
+}
+
+// Moves on to the CONTINUE record at next_; any other record, or one cut short, ends the data.
 bool ContinuedReader::nextSegment()
 {
-    if (segment_ + 1 >= segments_.size())
+    const auto total = std::uint64_t(streamSize_);
+    if (!fits(total, std::uint64_t(next_), 4))
         return false;
-    ++segment_;
+    const char* header = data_ + next_;
+    const int length = u16At(header + 2);
+    if (u16At(header) != record::continuation || !fits(total, std::uint64_t(next_) + 4, std::uint64_t(length)))
+        return false;
+    start_ = next_ + 4;
+    size_ = length;
     position_ = 0;
+    next_ = start_ + length;
     return true;
 }
 
 bool ContinuedReader::atEnd()
 {
-    while (segment_ < segments_.size() && position_ >= segments_[segment_].size) {
+    while (position_ >= size_)
         if (!nextSegment())
             return true;
-    }
-    return segment_ >= segments_.size();
+    return false;
 }
 
 std::optional<std::uint8_t> ContinuedReader::u8()
 {
     if (atEnd())
         return std::nullopt;
-    return std::uint8_t(segments_[segment_].data[position_++]);
+    return std::uint8_t(data_[start_ + position_++]);
 }
 
 std::optional<std::uint16_t> ContinuedReader::u16()
@@ -54,38 +67,35 @@ bool ContinuedReader::skip(std::uint64_t count)
     while (count > 0) {
         if (atEnd())
             return false;
-        const auto step = std::min<std::uint64_t>(count, std::uint64_t(segments_[segment_].size - position_));
+        const auto step = std::min<std::uint64_t>(count, std::uint64_t(size_ - position_));
         position_ += int(step);
         count -= step;
     }
     return true;
 }
 
-bool ContinuedReader::characters(int count, bool twoBytes, QString& out)
+bool ContinuedReader::characters(int count, bool twoBytes, QString* out)
 {
     while (count > 0) {
-        if (segment_ >= segments_.size())
-            return false;
-        if (position_ >= segments_[segment_].size) {
+        if (position_ >= size_) {
             // The text goes on in the next record, which restates the character width.
-            if (!nextSegment() || segments_[segment_].size < 1)
+            if (!nextSegment() || size_ < 1)
                 return false;
-            twoBytes = (segments_[segment_].data[0] & 0x01) != 0;
+            twoBytes = (data_[start_] & 0x01) != 0;
             position_ = 1;
             continue;
         }
-        const Segment& s = segments_[segment_];
         const int width = twoBytes ? 2 : 1;
-        const int available = (s.size - position_) / width;
+        const int available = (size_ - position_) / width;
         if (available == 0)
             return false;  // half a two-byte character before the boundary
         const int take = std::min(count, available);
-        const char* p = s.data + position_;
-        if (twoBytes) {
+        const char* p = data_ + start_ + position_;
+        if (out && twoBytes) {
             for (int i = 0; i < take; ++i)
-                out.append(QChar(char16_t(u16At(p + 2 * i))));
-        } else {
-            out.append(QString::fromLatin1(p, take));
+                out->append(QChar(char16_t(u16At(p + 2 * i))));
+        } else if (out) {
+            out->append(QString::fromLatin1(p, take));
         }
         position_ += take * width;
         count -= take;
@@ -93,33 +103,40 @@ bool ContinuedReader::characters(int count, bool twoBytes, QString& out)
     return true;
 }
 
-std::optional<QString> ContinuedReader::richString()
+bool ContinuedReader::richString(QString* out)
 {
-    const auto length = u16();
-    const auto flags = length ? u8() : std::nullopt;
+    // The common case, the whole header inside the current record, read at once: a table may
+    // hold millions of strings.
+    std::optional<std::uint16_t> length;
+    std::optional<std::uint8_t> flags;
+    if (size_ - position_ >= 3) {
+        const char* p = data_ + start_ + position_;
+        length = u16At(p);
+        flags = std::uint8_t(p[2]);
+        position_ += 3;
+    } else {
+        length = u16();
+        flags = length ? u8() : std::nullopt;
+    }
     if (!flags)
-        return std::nullopt;
+        return false;
     std::uint16_t runs = 0;
     std::uint32_t extension = 0;
     if (*flags & 0x08) {
         const auto r = u16();
         if (!r)
-            return std::nullopt;
+            return false;
         runs = *r;
     }
     if (*flags & 0x04) {
         const auto e = u32();
         if (!e)
-            return std::nullopt;
+            return false;
         extension = *e;
     }
-    QString text;
-    text.reserve(*length);
-    if (!characters(*length, (*flags & 0x01) != 0, text))
-        return std::nullopt;
-    if (!skip(4ull * runs) || !skip(extension))
-        return std::nullopt;
-    return text;
+    if (out)
+        out->reserve(*length);
+    return characters(*length, (*flags & 0x01) != 0, out) && skip(4ull * runs) && skip(extension);
 }
 
 std::optional<QString> ContinuedReader::plainString()
@@ -130,24 +147,32 @@ std::optional<QString> ContinuedReader::plainString()
         return std::nullopt;
     QString text;
     text.reserve(*length);
-    if (!characters(*length, (*flags & 0x01) != 0, text))
+    if (!characters(*length, (*flags & 0x01) != 0, &text))
         return std::nullopt;
     return text;
 }
 
-QStringList readSharedStrings(ContinuedReader& reader)
+std::vector<QString> readSharedStrings(ContinuedReader& reader, const std::vector<std::uint32_t>& wanted)
 {
-    QStringList strings;
+    std::vector<QString> strings;
     const auto total = reader.u32();
     const auto unique = total ? reader.u32() : std::nullopt;
-    if (!unique)
+    if (!unique || wanted.empty())
         return strings;
-    // The count is only a claim: reading stops where the data does.
-    for (std::uint32_t i = 0; i < *unique; ++i) {
-        std::optional<QString> s = reader.richString();
-        if (!s)
+    strings.reserve(wanted.size());
+    // The count is only a claim: reading stops where the data does, or after the last string asked for.
+    auto next = wanted.begin();
+    for (std::uint32_t i = 0; i < *unique && next != wanted.end(); ++i) {
+        if (i != *next) {
+            if (!reader.richString(nullptr))
+                break;
+            continue;
+        }
+        QString text;
+        if (!reader.richString(&text))
             break;
-        strings.append(std::move(*s));
+        strings.push_back(std::move(text));
+        ++next;
     }
     return strings;
 }

@@ -1,5 +1,7 @@
 #include "worksheet/formats/xls/BiffWriter.h"
 
+#include "worksheet/cells/SheetShape.h"
+
 #include "worksheet/formats/xls/BiffReader.h"
 #include "worksheet/formats/xls/BiffRecords.h"
 #include "worksheet/formats/xls/Bytes.h"
@@ -39,47 +41,56 @@ QByteArray beginOfFile(std::uint16_t substream)
 
 QByteArray fromHex(const char* hex) { return QByteArray::fromHex(hex); }
 
-// Texts whose UTF-16 code units are stored as they are; a text cut at the length limit loses a
-// dangling high surrogate rather than keeping half a character.
+// A text as the workbook stores it: NUL characters, which the reader turns into U+FFFD, are written
+// as U+FFFD already; a text longer than a cell holds is cut at the limit, dropping a dangling high
+// surrogate rather than keeping half a character.
 QString storableText(const QString& text)
 {
-    if (text.size() <= maxTextLength)
-        return text;
-    QString cut = text.left(maxTextLength);
-    if (cut.back().isHighSurrogate())
-        cut.chop(1);
-    return cut;
+    QString stored = text.size() <= maxTextLength ? text : text.left(maxTextLength);
+    if (text.size() > maxTextLength && stored.back().isHighSurrogate())
+        stored.chop(1);
+    stored.replace(QChar(0), QChar(0xFFFD));
+    return stored;
 }
+
+struct StorableCells {
+    std::vector<SheetCell> cells;
+    QString firstCut;  // the first cell, in row order, whose text was cut ("A1"), or empty
+};
 
 // The cells to store, row by row: one per position (the last given wins), numbers that are not
 // finite turned into the text a spreadsheet shows for them, empty texts left out.
-std::vector<SheetCell> storableCells(const SheetCells& sheet)
+StorableCells storableCells(const SheetCells& sheet)
 {
     std::vector<SheetCell> cells;
     cells.reserve(sheet.cells.size());
     for (const SheetCell& c : sheet.cells) {
         if (c.row < 1 || c.row > maxRows || c.col < 1 || c.col > maxColumns)
             continue;
-        if (c.kind == SheetCell::Kind::Number && !std::isfinite(c.number)) {
+        if (c.kind == SheetCell::Kind::Number && !std::isfinite(c.number))
             cells.push_back({c.row, c.col, SheetCell::Kind::Text, 0.0, notANumberText()});
-        } else if (c.kind == SheetCell::Kind::Text) {
-            if (!c.text.isEmpty())
-                cells.push_back({c.row, c.col, c.kind, 0.0, storableText(c.text)});
-        } else {
+        else if (c.kind == SheetCell::Kind::Number || !c.text.isEmpty())
             cells.push_back(c);
-        }
     }
     const auto position = [](const SheetCell& a, const SheetCell& b) {
         return a.row != b.row ? a.row < b.row : a.col < b.col;
     };
     std::stable_sort(cells.begin(), cells.end(), position);
     // Keep the last of each run of equal positions.
-    std::vector<SheetCell> unique;
-    unique.reserve(cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        if (i + 1 == cells.size() || position(cells[i], cells[i + 1]))
-            unique.push_back(std::move(cells[i]));
-    return unique;
+    StorableCells out;
+    out.cells.reserve(cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i + 1 < cells.size() && !position(cells[i], cells[i + 1]))
+            continue;
+        SheetCell& c = cells[i];
+        if (c.kind == SheetCell::Kind::Text) {
+            if (c.text.size() > maxTextLength && out.firstCut.isEmpty())
+                out.firstCut = columnLetters(c.col) + QString::number(c.row);
+            c.text = storableText(c.text);
+        }
+        out.cells.push_back(std::move(c));
+    }
+    return out;
 }
 
 // The shared string table split into an SST record and CONTINUE records. A string is split only
@@ -118,9 +129,11 @@ void appendSharedStrings(QByteArray& out, const QStringList& strings, std::uint3
 
 } // namespace
 
+QString firstTruncatedText(const SheetCells& sheet) { return storableCells(sheet).firstCut; }
+
 QByteArray writeWorkbookStream(const SheetCells& sheet)
 {
-    const std::vector<SheetCell> cells = storableCells(sheet);
+    const std::vector<SheetCell> cells = storableCells(sheet).cells;
 
     QStringList strings;
     QHash<QString, std::uint32_t> stringIndex;

@@ -9,4 +9,8 @@ namespace tallox::xls {
 
 QByteArray writeWorkbookStream(const SheetCells& sheet);
 
+// The first cell, in row order, whose text writeWorkbookStream cuts to fit a cell ("A1" style), or
+// an empty text when every text fits whole.
+QString firstTruncatedText(const SheetCells& sheet);
+
 } // namespace tallox::xls

@@ -43,22 +43,32 @@ bool looksLikeXls(const QByteArray& head)
     return head.startsWith(QByteArray::fromRawData(signature, 8));
 }
 
-SheetReadResult readXls(const QByteArray& bytes)
+XlsReadResult readXls(const QByteArray& bytes)
 {
+    XlsReadResult result;
     // Excel 97 and later name the stream "Workbook"; Excel 5 and 95 named it "Book".
     const CompoundStream stream =
         readRootStream(bytes, {QStringLiteral("Workbook"), QStringLiteral("Book")});
-    if (stream.error != CompoundError::None)
-        return {false, {}, compoundErrorText(stream.error)};
+    if (stream.error != CompoundError::None) {
+        result.error = compoundErrorText(stream.error);
+        return result;
+    }
     BiffReadResult biff = readWorkbookStream(stream.data);
-    if (biff.error != BiffError::None)
-        return {false, {}, biffErrorText(biff.error)};
-    return {true, std::move(biff.sheet), {}};
+    if (biff.error != BiffError::None) {
+        result.error = biffErrorText(biff.error);
+        return result;
+    }
+    result.ok = true;
+    result.sheet = std::move(biff.sheet);
+    result.outsideSheet = biff.outsideSheet;
+    return result;
 }
 
 QByteArray writeXls(const SheetCells& sheet)
 {
     return writeSingleStreamFile(QStringLiteral("Workbook"), writeWorkbookStream(sheet));
 }
+
+QString truncatedTextCell(const SheetCells& sheet) { return firstTruncatedText(sheet); }
 
 } // namespace tallox::xls

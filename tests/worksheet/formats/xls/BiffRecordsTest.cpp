@@ -1,5 +1,6 @@
 // Records other spreadsheet programs write: compact numbers, inline texts, booleans, errors,
 // formula results, strings split over records, chart sheets and embedded charts.
+#include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/xls/CompoundFile.h"
 #include "worksheet/formats/xls/XlsFile.h"
 #include "worksheet/formats/xls/XlsTestSupport.h"
@@ -108,9 +109,10 @@ TEST(BiffRecords, ValuesOfEveryKindAreReadFromTheFirstWorksheet)
          {0, worksheet(cells)},
          {0, worksheet(numberRecord(0, 0, 42.0))}},
         sst);
-    const SheetReadResult r = readXls(file(stream));
+    const XlsReadResult r = readXls(file(stream));
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_TRUE(loadedConsistently(r));
+    EXPECT_TRUE(r.outsideSheet);
 
     const CellMap expected{
         {{1, 1}, num(5.0)}, {{1, 2}, num(12.34)}, {{1, 3}, num(1.5)},
@@ -159,6 +161,12 @@ TEST(BiffRecords, WorkbooksThatCannotBeReadAreRefusedWithTheirReason)
          workbookStream({{0, worksheet(rec(0x00FD, cell(0, 0) + u32(3)))}},
                         rec(0x00FC, u32(1) + u32(1) + u16(1) + char(0) + "a")),
          damaged},
+        {"cell text index beyond the string table, outside the sheet",
+         workbookStream({{0, worksheet(rec(0x00FD, cell(0, 0) + u32(0)) + rec(0x00FD, cell(300, 0) + u32(1)))}},
+                        rec(0x00FC, u32(2) + u32(2) + u16(1) + char(0) + "a")),
+         damaged},
+        {"cell text without a string table", workbookStream({{0, worksheet(rec(0x00FD, cell(0, 0) + u32(0)))}}),
+         damaged},
         {"Excel 5 workbook", workbookStream({{0, worksheet(oneCell)}}, {}, 0x0500), oldVersion},
         {"Excel 4 sheet", rec(0x0409, u16(0) + u16(0x0010)) + oneCell + rec(0x000A, {}), oldVersion},
         {"password protected",
@@ -173,6 +181,42 @@ TEST(BiffRecords, WorkbooksThatCannotBeReadAreRefusedWithTheirReason)
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_EQ(r.error, c.error) << c.what;
         EXPECT_TRUE(r.sheet.cells.empty()) << c.what;
+    }
+}
+
+// Values beyond row 200 or column Z are left out, and the load says so; empty cells there are
+// no data and say nothing.
+TEST(BiffRecords, ValuesOutsideTheSheetAreReported)
+{
+    const QByteArray sst = rec(0x00FC, u32(2) + u32(2) + u16(1) + char(0) + "a" + u16(0) + char(0));
+    struct Case {
+        const char* what;
+        QByteArray cells;
+        bool outside;
+    };
+    const Case cases[] = {
+        {"corner cell only", numberRecord(199, 25, 1.0), false},
+        {"number in row 250", numberRecord(249, 0, 1.0), true},
+        {"shared text in column AD", rec(0x00FD, cell(0, 29) + u32(0)), true},
+        {"inline text in row 201", rec(0x0204, cell(200, 0) + u16(1) + char(0) + "b"), true},
+        {"compact numbers running past Z",
+         rec(0x00BD, u16(0) + u16(25) + u16(15) + u32((1u << 2) | 2) + u16(15) + u32((2u << 2) | 2) + u16(26)), true},
+        {"error value beyond the sheet", rec(0x0205, cell(0, 40) + char(0x07) + char(1)), true},
+        {"blank and empty text beyond the sheet",
+         rec(0x0201, cell(300, 0)) + rec(0x0204, cell(300, 1) + u16(0) + char(0)), false},
+    };
+    for (const Case& c : cases) {
+        const QByteArray bytes =
+            file(workbookStream({{0, worksheet(numberRecord(0, 0, 5.0) + c.cells)}}, sst));
+        const XlsReadResult r = readXls(bytes);
+        ASSERT_TRUE(r.ok) << c.what;
+        EXPECT_TRUE(loadedConsistently(r)) << c.what;
+        EXPECT_EQ(r.outsideSheet, c.outside) << c.what;
+        // Loading the file reports it as data left out, the same way the other formats do.
+        const SheetLoadResult load = readSheetBytes(bytes, QLocale::c());
+        ASSERT_TRUE(load.ok) << c.what;
+        EXPECT_EQ(load.truncated, c.outside) << c.what;
+        EXPECT_EQ(load.sheet.cells.size(), r.sheet.cells.size()) << c.what;
     }
 }
 

@@ -79,9 +79,9 @@ void sweepCorruptions(const QByteArray& whole, int stride)
 
 TEST(XlsDamagedFiles, CorruptedBytesGiveARefusalOrAConsistentSheet)
 {
-    sweepCorruptions(fileBytes(referenceDir() + "/lo-values.xls"), 1);
-    sweepCorruptions(fileBytes(referenceDir() + "/lo-formulas.xls"), 1);
-    sweepCorruptions(fileBytes(referenceDir() + "/lo-longtext.xls"), 5);
+    sweepCorruptions(referenceBytes("lo-values.xls"), 1);
+    sweepCorruptions(referenceBytes("lo-formulas.xls"), 1);
+    sweepCorruptions(referenceBytes("lo-longtext.xls"), 5);
     sweepCorruptions(writeXls(sampleSheet()), 11);
 }
 

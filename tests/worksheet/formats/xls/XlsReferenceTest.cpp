@@ -6,7 +6,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
+#include <string>
 
 using namespace tallox;
 using namespace tallox::xls;
@@ -32,7 +34,7 @@ QString unescape(const QString& s)
 CellMap expectedCells(const QString& name)
 {
     CellMap cells;
-    const QString text = QString::fromUtf8(fileBytes(referenceDir() + "/" + name + ".expected.tsv"));
+    const QString text = QString::fromUtf8(referenceBytes(name + ".expected.tsv"));
     for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList f = line.split(u'\t');
         if (f.size() < 4)
@@ -56,8 +58,8 @@ class ReferenceWorkbook : public ::testing::TestWithParam<const char*> {};
 TEST_P(ReferenceWorkbook, LoadsExactlyTheExpectedCellsOfItsFirstSheet)
 {
     const QString name = QString::fromLatin1(GetParam());
-    const QByteArray bytes = fileBytes(referenceDir() + "/" + name + ".xls");
-    ASSERT_FALSE(bytes.isEmpty()) << "missing reference file " << name.toStdString();
+    const QByteArray bytes = referenceBytes(name + ".xls");
+    ASSERT_FALSE(bytes.isEmpty());
     EXPECT_TRUE(looksLikeXls(bytes));
 
     const SheetReadResult result = readXls(bytes);
@@ -85,6 +87,11 @@ TEST_P(ReferenceWorkbook, LoadsExactlyTheExpectedCellsOfItsFirstSheet)
 
 INSTANTIATE_TEST_SUITE_P(SavedByLibreOffice, ReferenceWorkbook,
                          ::testing::Values("lo-values", "lo-formulas", "lo-twosheets", "lo-longtext",
-                                           "lo-full"));
+                                           "lo-full"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string name = info.param;  // "lo-values" -> "lo_values"
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 } // namespace

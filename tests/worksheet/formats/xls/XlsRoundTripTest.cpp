@@ -1,5 +1,6 @@
 // What the writer saves reads back identically: through our own reader, through an independent
 // reader (freexl), and through LibreOffice when it is installed.
+#include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/xls/XlsFile.h"
 #include "worksheet/formats/xls/XlsTestSupport.h"
 
@@ -180,7 +181,11 @@ TEST(XlsRoundTrip, TextsLongerThanOneRecordAndUnusualCharactersSurvive)
                             number(3, 1, 5e-324), text(3, 2, veryLong.left(20000))}};
     const SheetReadResult back = readXls(writeXls(sheet));
     ASSERT_TRUE(back.ok) << back.error.toStdString();
-    expectSameCells(cellMap(back.sheet), lastWins(sheet));
+    // A NUL, which the worksheet's text files cannot carry, comes back as U+FFFD.
+    CellMap expected = lastWins(sheet);
+    expected[{2, 2}].text = QString(1, QChar(0xFFFD));
+    expectSameCells(cellMap(back.sheet), expected);
+    EXPECT_TRUE(truncatedTextCell(sheet).isEmpty());
 }
 
 TEST(XlsRoundTrip, WriterNormalisesWhatAWorkbookCannotHold)
@@ -189,7 +194,10 @@ TEST(XlsRoundTrip, WriterNormalisesWhatAWorkbookCannotHold)
     const double inf = std::numeric_limits<double>::infinity();
     const SheetCells sheet{{number(1, 1, nan), number(1, 2, -inf), text(1, 3, QString()),
                             number(2, 1, 1.0), number(2, 1, 2.0),          // same cell twice: last wins
-                            text(3, 1, QString(40000, QChar(u'x'))),       // longer than a cell holds
+                            // longer than a cell holds; the second would be cut inside a surrogate pair
+                            text(4, 2, QString(maxTextLength - 1, QChar(u'y')) + QString::fromUtf8("\xF0\x9D\x9B\xBC")),
+                            text(3, 3, QString(maxTextLength + 1, QChar(u'z'))), text(3, 3, QStringLiteral("z")),
+                            text(3, 1, QString(40000, QChar(u'x'))),
                             number(0, 1, 7.0), number(1, 0, 7.0), number(-5, 3, 7.0),
                             number(201, 1, 8.0), number(1, 27, 9.0)}};     // outside the worksheet
     const SheetReadResult back = readXls(writeXls(sheet));
@@ -199,8 +207,20 @@ TEST(XlsRoundTrip, WriterNormalisesWhatAWorkbookCannotHold)
         {{1, 2}, {SheetCell::Kind::Text, 0, QStringLiteral("#NUM!")}},
         {{2, 1}, {SheetCell::Kind::Number, std::bit_cast<std::uint64_t>(2.0), {}}},
         {{3, 1}, {SheetCell::Kind::Text, 0, QString(maxTextLength, QChar(u'x'))}},
+        {{3, 3}, {SheetCell::Kind::Text, 0, QStringLiteral("z")}},
+        {{4, 2}, {SheetCell::Kind::Text, 0, QString(maxTextLength - 1, QChar(u'y'))}},
     };
     expectSameCells(cellMap(back.sheet), expected);
+    // The first cut text in row order is reported; C3's long text was replaced before writing.
+    EXPECT_EQ(truncatedTextCell(sheet), QStringLiteral("A3"));
+    EXPECT_EQ(truncatedTextCell(SheetCells{{sheet.cells[5]}}), QStringLiteral("B4"));
+
+    // The save reports it too.
+    QTemporaryDir dir;
+    const SheetWriteResult saved =
+        writeSheetFile(dir.filePath(QStringLiteral("dlugie.xls")), xlsFileType, sheet, QLocale::c());
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    EXPECT_EQ(saved.truncatedCell, QStringLiteral("A3"));
 }
 
 TEST(XlsRoundTrip, EmptySheetIsAValidWorkbookOfNoCells)

@@ -16,7 +16,8 @@
 
 namespace tallox::xls::testing {
 
-inline QString referenceDir() { return QStringLiteral(TALLOX_SHARED_DIR "/reference/xls"); }
+// Workbooks saved by another spreadsheet program, with their expected cells (tests/data/xls).
+inline QString referenceDir() { return QStringLiteral(TALLOX_TESTS_DIR "/data/xls"); }
 
 inline QByteArray fileBytes(const QString& path)
 {
@@ -24,6 +25,15 @@ inline QByteArray fileBytes(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+// A file of the reference folder; a missing or empty one fails the calling test.
+inline QByteArray referenceBytes(const QString& name)
+{
+    const QByteArray bytes = fileBytes(referenceDir() + "/" + name);
+    if (bytes.isEmpty())
+        ADD_FAILURE() << "missing reference file " << name.toStdString();
+    return bytes;
 }
 
 // A cell as compared in tests: numbers by their bits (so -0.0 differs from 0.0), texts exactly.

@@ -1,67 +1,16 @@
-#include "worksheet/formats/NumberText.h"
+#include "worksheet/formats/LocaleNumber.h"
+
+#include "stats/NumberText.h"
 
 #include <charconv>
-#include <cmath>
 #include <string>
 
 namespace tallox {
 
-namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-} // namespace
-
 bool readDottedNumber(std::string_view run, double& value)
 {
-    // Shape first: [+-] digits [. digits] [(E|e) [+-] digits], at least one mantissa digit.
-    std::size_t i = 0;
-    const std::size_t n = run.size();
-    if (i < n && (run[i] == '+' || run[i] == '-'))
-        ++i;
-    const std::size_t mantissa = i;
-    std::size_t digits = 0;
-    while (i < n && isDigit(run[i]))
-        ++i, ++digits;
-    if (i < n && run[i] == '.') {
-        ++i;
-        while (i < n && isDigit(run[i]))
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return false;
-    bool negativeExponent = false;
-    if (i < n && (run[i] == 'e' || run[i] == 'E')) {
-        ++i;
-        if (i < n && (run[i] == '+' || run[i] == '-'))
-            negativeExponent = run[i++] == '-';
-        std::size_t exponentDigits = 0;
-        while (i < n && isDigit(run[i]))
-            ++i, ++exponentDigits;
-        if (exponentDigits == 0)
-            return false;
-    }
-    if (i != n)
-        return false;
-
-    // from_chars takes no "+" and no lone leading "-" before a "."; hand it the plain form.
-    const bool negative = run[0] == '-';
-    const char* first = run.data() + mantissa;
-    const char* last = run.data() + n;
-    double magnitude = 0.0;
-    const auto result = std::from_chars(first, last, magnitude, std::chars_format::general);
-    if (result.ptr != last)
-        return false;
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too small for a double reads as zero; too large is not a value a double can keep.
-        if (!negativeExponent)
-            return false;
-        magnitude = 0.0;
-    } else if (result.ec != std::errc()) {
-        return false;
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
+    const stats::DecimalShape shape = stats::scanDecimal(run);
+    return shape.isWhole(run) && stats::decimalValue(run, shape, value);
 }
 
 QString shortestNumberText(double value, const QLocale& locale)
