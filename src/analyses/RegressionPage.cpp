@@ -462,13 +462,12 @@ void RegressionPage::TypNiepewnosciY_DoRegWazonej_ComboBoxChange()
 void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
 {
     // The figure number follows the figures page's list, items included.
-    const QComboBox* figureList = figuresPage_.NrWykresu_ComboBox;
-    if (NrWykresudoRegresji_ComboBox->count() != figureList->count()) {
+    const QStringList figureNumbers = figuresPage_.figureNumbers();
+    if (NrWykresudoRegresji_ComboBox->count() != figureNumbers.size()) {
         NrWykresudoRegresji_ComboBox->clear();
-        for (int i = 0; i < figureList->count(); ++i)
-            NrWykresudoRegresji_ComboBox->addItem(figureList->itemText(i));
+        NrWykresudoRegresji_ComboBox->addItems(figureNumbers);
     }
-    const int g = figureList->currentIndex();
+    const int g = figuresPage_.currentSlot();
     NrWykresudoRegresji_ComboBox->setCurrentIndex(g);
     if (g < 0 || g >= FigureTable::slotCount)
         return;
@@ -482,7 +481,6 @@ void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
         QLabel* columnLabel = x ? zkolumnyX_DoRegWazonej_Label : zkolumnyY_DoRegWazonej_Label;
         QLabel* valueLabel = x ? oWartoscidlakolumnyX_DoRegWazonej_Label
                                : oWartoscidlakolumnyY_DoRegWazonej_Label;
-        const QComboBox* figureKind = x ? figuresPage_.TypNiepX_ComboBox : figuresPage_.TypNiepY_ComboBox;
 
         kind->setCurrentIndex(int(x ? figure.UncKindX : figure.UncKindY));
         edit->hide();
@@ -490,7 +488,7 @@ void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
         column->setCurrentIndex(int(x ? figure.UncColumnX : figure.UncColumnY) - 1);
         columnLabel->hide();
         valueLabel->hide();
-        switch (figureKind->currentIndex()) {
+        switch (int(figuresPage_.chosenUncertaintyKind(x))) {
         case 1:
             edit->setText(x ? figure.UncTextX : figure.UncTextY);
             edit->show();
