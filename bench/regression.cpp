@@ -68,15 +68,15 @@ int main(int argc, char** argv)
         sheet.setCellNumber(row, 3, 0.2 + 0.001 * row);  // Y uncertainties
         sheet.setCellNumber(row, 4, 0.05);              // X uncertainties
     }
-    tallox::FiguresPage& figures = *form.Wykresy_TabSheet;
-    figures.NrKolumnyDanychX_ComboBox->setCurrentIndex(0);
-    figures.NrKolumnyDanychY_ComboBox->setCurrentIndex(1);
-    figures.AddFigure_ButtonClick();
+    auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
+    qobject_cast<QComboBox*>(named("NrKolumnyDanychX_ComboBox"))->setCurrentIndex(0);
+    qobject_cast<QComboBox*>(named("NrKolumnyDanychY_ComboBox"))->setCurrentIndex(1);
+    qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
     // X: one small value (Y dominates the weighted fit); Y: per point from column C.
-    figures.NiepX_Edit->setText(QStringLiteral("0.001"));
-    choose(figures.TypNiepX_ComboBox, 1);
-    figures.NrKolumnyNiepewnosciY_ComboBox->setCurrentIndex(2);
-    choose(figures.TypNiepY_ComboBox, 2);
+    qobject_cast<QLineEdit*>(named("NiepX_Edit"))->setText(QStringLiteral("0.001"));
+    choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
+    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(2);
+    choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
 
     RegressionPage& page = *form.Analizy_TabSheet->regressionPage;
     form.PageControl1->setCurrentWidget(form.Analizy_TabSheet);

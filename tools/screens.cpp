@@ -6,7 +6,6 @@
 #include "analyses/PlanningPage.h"
 #include "analyses/RegressionPage.h"
 #include "app/OtherForms.h"
-#include "figures/FiguresPage.h"
 #include "app/TForm1.h"
 #include "app/TForm12.h"
 #include "app/TForm13.h"
@@ -15,7 +14,9 @@
 #include "app/TextFileDialog.h"
 #include "worksheet/TF1Book.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,16 @@ void fillSampleData(TF1Book& sheet)
     }
     sheet.setCellText(10, 2, QStringLiteral("9.51"));
     sheet.setCellText(12, 1, QStringLiteral("długość wahadła [m]"));
+}
+
+// The window's control of that name; the pictures are of controls that exist.
+template <class T>
+T* named(QWidget& window, const char* name)
+{
+    T* control = window.findChild<T*>(QLatin1String(name));
+    if (!control)
+        qFatal("tallox_screens: no control %s", name);
+    return control;
 }
 
 bool save(QWidget& widget, const QString& folder, const QString& name)
@@ -78,18 +89,19 @@ int main(int argc, char** argv)
     }
     // A figure of the sample data: periods against lengths, a common X uncertainty and Y
     // uncertainties from column D.
-    tallox::FiguresPage& figures = *form.Wykresy_TabSheet;
     form.PageControl1->setCurrentIndex(1);
-    figures.AddFigure_ButtonClick();
+    named<QPushButton>(form, "AddFigure_Button")->click();
     auto choose = [](QComboBox* picker, int index) {
         picker->setCurrentIndex(index);
         emit picker->activated(index);
     };
-    choose(figures.TypNiepX_ComboBox, 1);
-    figures.NiepX_Edit->setText(QStringLiteral("0,05"));
-    figures.NiepX_EditKeyDown(Qt::Key_Return);
-    figures.NrKolumnyNiepewnosciY_ComboBox->setCurrentIndex(3);
-    choose(figures.TypNiepY_ComboBox, 2);
+    choose(named<QComboBox>(form, "TypNiepX_ComboBox"), 1);
+    auto* valueX = named<QLineEdit>(form, "NiepX_Edit");
+    valueX->setText(QStringLiteral("0,05"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(valueX, &enter);
+    named<QComboBox>(form, "NrKolumnyNiepewnosciY_ComboBox")->setCurrentIndex(3);
+    choose(named<QComboBox>(form, "TypNiepY_ComboBox"), 2);
     app.processEvents();
     ok &= save(form, folder, QStringLiteral("main-2-wykresy-figura"));
 

@@ -14,7 +14,10 @@ namespace tallox {
 
 bool Obliczenie_wartosci_sredniej_dlakolumny(TF1Book& sheet, ColumnTable& columns, int column)
 {
-    if (columns.GetLiczbaDanych(sheet, column) == 0)
+    const ColumnCount scan = columns.GetLiczbaDanych(sheet, column);
+    for (const Message& notice : scan.notices)
+        showMessage(notice);
+    if (scan.count == 0)
         return false;
     ColumnRecord& record = columns[column];
     std::vector<long double> values;

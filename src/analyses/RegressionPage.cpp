@@ -475,11 +475,13 @@ void RegressionPage::TypNiepewnosciY_DoRegWazonej_ComboBoxChange()
 
 void RegressionPage::Aktualizacja_Ustawien_Do_Regresji()
 {
-    // The figure display shows the current figure's number; it lists at least the figures up to
-    // that one.
+    // The figure number follows the figures page's list, items included.
+    const QStringList figureNumbers = figuresPage_.figureNumbers();
+    if (NrWykresudoRegresji_ComboBox->count() != figureNumbers.size()) {
+        NrWykresudoRegresji_ComboBox->clear();
+        NrWykresudoRegresji_ComboBox->addItems(figureNumbers);
+    }
     const int g = currentFigure();
-    for (int n = NrWykresudoRegresji_ComboBox->count(); n <= g; ++n)
-        NrWykresudoRegresji_ComboBox->addItem(QString::number(n + 1));
     NrWykresudoRegresji_ComboBox->setCurrentIndex(g);
     if (g < 0)
         return;

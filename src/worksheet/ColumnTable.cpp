@@ -20,12 +20,12 @@ const ColumnRecord& ColumnTable::operator[](int column) const
     return const_cast<ColumnTable&>(*this)[column];
 }
 
-int ColumnTable::GetLiczbaDanych(TF1Book& book, int column)
+ColumnCount ColumnTable::GetLiczbaDanych(const TF1Book& book, int column)
 {
+    ColumnRecord& record = (*this)[column];
     int count = 0, last = 0;
     bool textFound = false, dotFound = false;
     for (int row = 1; row <= sheetRows; ++row) {
-        book.SetActiveCell(row, column);
         switch (book.CellType(row, column)) {
         case TF1Book::NumberCell:
             ++count;
@@ -39,21 +39,22 @@ int ColumnTable::GetLiczbaDanych(TF1Book& book, int column)
             break;
         }
     }
+    ColumnCount result;
+    result.count = count;
     if (textFound) {
-        showMessage({MessageIcon::Warning, kWarningCaption,
-                     QStringLiteral("Uwaga któraś dana z kolumny nie jest liczbą ! Wyznaczony "
-                                    "wynik może być nieprawidłowy !"),
-                     MessageButtons::Ok});
+        result.notices.push_back({MessageIcon::Warning, kWarningCaption,
+                                  QStringLiteral("Uwaga któraś dana z kolumny nie jest liczbą ! "
+                                                 "Wyznaczony wynik może być nieprawidłowy !"),
+                                  MessageButtons::Ok});
         if (dotFound)
-            showMessage({MessageIcon::Information, kInformationCaption,
-                         QStringLiteral("Prawdopodobnie jedna danych z analizowanej kolumy zamiast "
-                                        "przecinka posiada kropkę !"),
-                         MessageButtons::Ok});
+            result.notices.push_back({MessageIcon::Information, kInformationCaption,
+                                      QStringLiteral("Prawdopodobnie jedna danych z analizowanej "
+                                                     "kolumy zamiast przecinka posiada kropkę !"),
+                                      MessageButtons::Ok});
     }
-    ColumnRecord& record = (*this)[column];
     record.NumericCount = std::uint8_t(count);
     record.LastNumericRow = last;
-    return count;
+    return result;
 }
 
 void Kolorowanie_Kolumn(TF1Book& book)

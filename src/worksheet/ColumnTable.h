@@ -1,10 +1,12 @@
 #pragma once
 // What the analyses know about each of the 26 worksheet columns, the column count that scans a
 // column, and the sheet layout (size, headings, widths and colours of the transform columns).
+#include "common/Messages.h"
 #include "worksheet/cells/SheetShape.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class TF1Book;
 
@@ -19,15 +21,24 @@ struct ColumnRecord {
     long double Weight = 0;           // 1 / StdDevMean², or 0
 };
 
+// What the scan of one column found: its number cells, and what the user is to be told about its
+// other cells (in the order the boxes are shown).
+struct ColumnCount {
+    int count = 0;
+    std::vector<tallox::Message> notices;
+};
+
 class ColumnTable {
 public:
     // Column 1 to 26.
     ColumnRecord& operator[](int column);
     const ColumnRecord& operator[](int column) const;
 
-    // The scan of one column (rows 1 to 200): counts its number cells, finds its last numeric row
-    // and warns, after the scan, about cells that are texts. Returns the count.
-    int GetLiczbaDanych(TF1Book& book, int column);
+    // The scan of one column (rows 1 to 200): counts its number cells and notes the count and the
+    // last numeric row in the column's record. Text cells give a warning, and a text holding a dot
+    // (a decimal number typed with a dot) a hint after it; the caller shows them. The scan reads
+    // the sheet only: its active cell stays where it was.
+    ColumnCount GetLiczbaDanych(const TF1Book& book, int column);
 
 private:
     std::array<ColumnRecord, tallox::sheetColumns> records_{};

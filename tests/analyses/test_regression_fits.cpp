@@ -58,7 +58,7 @@ TEST_F(RegressionFitsTest, WeightedIndependentCases)
 
     // Y uncertainties only (X "Brak"), one of them an empty cell: no message, that point
     // weighs 1.
-    choose(find<QComboBox>("TypNiepX_ComboBox"), 0);
+    choose(figureControl<QComboBox>("TypNiepX_ComboBox"), 0);
     form().F1Book1->setCellText(2, 3, QString());
     run(1);
     // The fit says nothing (the boxes drawn again afterwards speak of the empty cell).
@@ -125,8 +125,8 @@ TEST_F(RegressionFitsTest, EffectiveIndependentCases)
                                      "0.1759214031", "0.9993260029", "0.4799930114"}));
 
     // No uncertainty at all: the classical fit of the same points, still named "Efektywna".
-    choose(find<QComboBox>("TypNiepX_ComboBox"), 0);
-    choose(find<QComboBox>("TypNiepY_ComboBox"), 0);
+    choose(figureControl<QComboBox>("TypNiepX_ComboBox"), 0);
+    choose(figureControl<QComboBox>("TypNiepY_ComboBox"), 0);
     run(2);
     EXPECT_EQ(shownBoxes(), "");
     EXPECT_EQ(labels(), (QStringList{"1.9900000000", "0.0500000000", "0.0597215762",

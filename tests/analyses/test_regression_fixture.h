@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <initializer_list>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 class RegressionPageTest : public WindowTest {
@@ -39,6 +40,16 @@ protected:
         }
     }
 
+    // A control of the figures page, found by its name; a missing one fails the test.
+    template <class T>
+    T* figureControl(const char* name) const
+    {
+        T* control = figures->findChild<T*>(QLatin1String(name));
+        if (!control)
+            throw std::logic_error(std::string("no control ") + name);
+        return control;
+    }
+
     static void choose(QComboBox* list, int index)
     {
         list->setCurrentIndex(index);
@@ -48,24 +59,24 @@ protected:
     // Figure 1 from two columns, as "Dodaj Wykres" makes it.
     void plot(int columnX = 1, int columnY = 2)
     {
-        find<QComboBox>("NrKolumnyDanychX_ComboBox")->setCurrentIndex(columnX - 1);
-        find<QComboBox>("NrKolumnyDanychY_ComboBox")->setCurrentIndex(columnY - 1);
-        figures->AddFigure_ButtonClick();
+        figureControl<QComboBox>("NrKolumnyDanychX_ComboBox")->setCurrentIndex(columnX - 1);
+        figureControl<QComboBox>("NrKolumnyDanychY_ComboBox")->setCurrentIndex(columnY - 1);
+        figureControl<QPushButton>("AddFigure_Button")->click();
     }
 
     // One value for every point of an axis, typed on the figures page.
     void commonUncertainty(bool x, const QString& text)
     {
-        find<QLineEdit>(x ? "NiepX_Edit" : "NiepY_Edit")->setText(text);
-        choose(find<QComboBox>(x ? "TypNiepX_ComboBox" : "TypNiepY_ComboBox"), 1);
+        figureControl<QLineEdit>(x ? "NiepX_Edit" : "NiepY_Edit")->setText(text);
+        choose(figureControl<QComboBox>(x ? "TypNiepX_ComboBox" : "TypNiepY_ComboBox"), 1);
     }
 
     // Per-point uncertainties of an axis from a worksheet column.
     void columnUncertainty(bool x, int column)
     {
-        find<QComboBox>(x ? "NrKolumnyNiepewnosciX_ComboBox" : "NrKolumnyNiepewnosciY_ComboBox")
+        figureControl<QComboBox>(x ? "NrKolumnyNiepewnosciX_ComboBox" : "NrKolumnyNiepewnosciY_ComboBox")
             ->setCurrentIndex(column - 1);
-        choose(find<QComboBox>(x ? "TypNiepX_ComboBox" : "TypNiepY_ComboBox"), 2);
+        choose(figureControl<QComboBox>(x ? "TypNiepX_ComboBox" : "TypNiepY_ComboBox"), 2);
     }
 
     // "Wyznaczaj" with a kind: 0 classical, 1 weighted, 2 effective. Earlier boxes are forgotten.

@@ -46,7 +46,7 @@ TEST_F(RegressionPageTest, ClassicalWorkedCases)
                                      "0.0000000000", "1.0000000000", "0.0000000000"}));
 
     fillColumn(2, {1, 3, 2});
-    figures->Akceptuj_ButtonClick();
+    figureControl<QPushButton>("Akceptuj_Button")->click();
     run(0);
     // Sx = Sy = 6, Sxx = Syy = 14, Sxy = 13, D = E = 6: sa = √0.75, sb = sa·√(14/3) = √3.5.
     const QStringList expected{"0.5000000000", "1.0000000000", "0.8660254038",
@@ -73,7 +73,7 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     fillColumn(1, {3, 1, 5, 2, 4});
     fillColumn(2, {7, 3, 11, 5, 9});  // y = 2x + 1
     plot();
-    EXPECT_FALSE(find<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
+    EXPECT_FALSE(figureControl<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
     run(0);
     ASSERT_EQ(line().count(), 200);
     EXPECT_TRUE(line().isActive());
@@ -81,8 +81,8 @@ TEST_F(RegressionPageTest, LineHas200PointsEndingOneStepShortOfTheLargestX)
     EXPECT_DOUBLE_EQ(line().x(1), 1.02);
     EXPECT_DOUBLE_EQ(line().x(199), 4.98);
     EXPECT_DOUBLE_EQ(line().y(199), 2 * 4.98 + 1);
-    EXPECT_TRUE(find<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
-    EXPECT_EQ(find<QComboBox>("WidocznaRegresja_ComboBox")->currentIndex(), 0);
+    EXPECT_TRUE(figureControl<QComboBox>("WidocznaRegresja_ComboBox")->isEnabled());
+    EXPECT_EQ(figureControl<QComboBox>("WidocznaRegresja_ComboBox")->currentIndex(), 0);
 }
 
 TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
@@ -101,7 +101,7 @@ TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
     const danewykresu recordBefore = form().figureTable().record(0);
 
     fillColumn(2, {4, 4, 4});  // a horizontal set
-    figures->Akceptuj_ButtonClick();
+    figureControl<QPushButton>("Akceptuj_Button")->click();
     chart->clearCanvasText();
     run(0);
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Klasycznej!|Wyniki są niejednoznaczne!");
@@ -112,7 +112,7 @@ TEST_F(RegressionPageTest, PrintedResultsBelongToTheShownLine)
     EXPECT_EQ((std::pair{line().count(), line().y(10)}), lineBefore);
     // The acceptance hid the line, so the refused fit prints nothing; "Tak" brings both back.
     EXPECT_EQ(chart->canvasTextCount(), 0);
-    choose(find<QComboBox>("WidocznaRegresja_ComboBox"), 0);
+    choose(figureControl<QComboBox>("WidocznaRegresja_ComboBox"), 0);
     EXPECT_TRUE(line().isActive());
     EXPECT_EQ(chart->canvasTextCount(), 12);
 }
@@ -130,13 +130,13 @@ TEST_F(RegressionPageTest, RefusalsOfEachKind)
     fillColumn(2, {1});
     form().F1Book1->setCellText(2, 1, QString());
     form().F1Book1->setCellText(3, 1, QString());
-    figures->Akceptuj_ButtonClick();
+    figureControl<QPushButton>("Akceptuj_Button")->click();
     run(1);
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Ważonej!|Za mała ilość punktów w wykresie !");
 
     fillColumn(1, {1, 2, 3});
-    figures->Akceptuj_ButtonClick();
-    choose(find<QComboBox>("WidocznyWykres_ComboBox"), 1);  // the figure hidden, its points kept
+    figureControl<QPushButton>("Akceptuj_Button")->click();
+    choose(figureControl<QComboBox>("WidocznyWykres_ComboBox"), 1);  // the figure hidden, its points kept
     run(0);
     EXPECT_EQ(shownBoxes(), "Błąd Regresji Klasycznej!|Wykres wyjściowy danych jest niewidoczny");
     run(1);

@@ -26,11 +26,11 @@ QStringList itemsOf(const QComboBox* list)
 TEST_F(FigurePageTest, StartsWithOnlyAddEnabledAndTheInitialChoices)
 {
     EXPECT_EQ(page->objectName(), "Wykresy_TabSheet");
-    EXPECT_TRUE(page->AddFigure_Button->isEnabled());
-    EXPECT_EQ(page->AddFigure_Button->text(), "Dodaj Wykres");
-    EXPECT_EQ(page->AddFigure_Button->toolTip(), "Utworz nowy wykres");
-    EXPECT_EQ(page->RemoveFigure_Button->text(), "Usuń");
-    EXPECT_EQ(page->Akceptuj_Button->text(), "Akceptuj Ustawienia");
+    EXPECT_TRUE(ui.AddFigure_Button->isEnabled());
+    EXPECT_EQ(ui.AddFigure_Button->text(), "Dodaj Wykres");
+    EXPECT_EQ(ui.AddFigure_Button->toolTip(), "Utworz nowy wykres");
+    EXPECT_EQ(ui.RemoveFigure_Button->text(), "Usuń");
+    EXPECT_EQ(ui.Akceptuj_Button->text(), "Akceptuj Ustawienia");
     for (const char* name : {"RemoveFigure_Button", "Akceptuj_Button", "NrWykresu_ComboBox",
                              "NrKolumnyDanychX_ComboBox", "TypNiepX_ComboBox", "TypNiepY_ComboBox",
                              "WidocznyWykres_ComboBox", "TypPunktow_ComboBox", "Rozmiar_Edit",
@@ -44,41 +44,41 @@ TEST_F(FigurePageTest, StartsWithOnlyAddEnabledAndTheInitialChoices)
     for (char c = 'A'; c <= 'V'; ++c)
         dataColumns << QString(QChar(c));
     dataColumns << "Trans X" << "Trans Y" << "Trans niep X" << "Trans niep Y";
-    EXPECT_EQ(itemsOf(page->NrKolumnyDanychX_ComboBox), dataColumns);
-    EXPECT_EQ(page->NrKolumnyDanychX_ComboBox->currentText(), "A");
-    EXPECT_EQ(page->NrKolumnyDanychY_ComboBox->currentText(), "B");
-    EXPECT_EQ(page->NrKolumnyNiepewnosciX_ComboBox->count(), 26);
-    EXPECT_EQ(page->NrKolumnyNiepewnosciX_ComboBox->currentText(), "A");
-    EXPECT_EQ(page->NrKolumnyNiepewnosciY_ComboBox->currentText(), "B");
-    EXPECT_EQ(itemsOf(page->TypNiepX_ComboBox), (QStringList{"Brak", "Takie same", "Różne"}));
-    EXPECT_EQ(itemsOf(page->NrWykresu_ComboBox), QStringList{"1"});
-    EXPECT_EQ(page->WidocznyWykres_ComboBox->currentText(), "Tak");
-    EXPECT_EQ(page->WidocznaRegresja_ComboBox->currentText(), "Nie");
-    EXPECT_EQ(page->TypPunktow_ComboBox->currentIndex(), 1);
-    EXPECT_EQ(page->KolorPunktow_ComboBox->count(), 7);
-    EXPECT_EQ(page->StylPunktow_ComboBox->count(), 2);
-    EXPECT_EQ(page->Rozmiar_Edit->text(), "4");
-    EXPECT_EQ(page->Rozmiar_UpDown->position(), 4);
-    EXPECT_EQ(page->NiepX_Edit->text(), "0.2");
-    EXPECT_EQ(page->NiepY_Edit->text(), "0.3");
-    EXPECT_EQ(page->NiepX_Label->text(), "   Niepewności  X   ");
+    EXPECT_EQ(itemsOf(ui.NrKolumnyDanychX_ComboBox), dataColumns);
+    EXPECT_EQ(ui.NrKolumnyDanychX_ComboBox->currentText(), "A");
+    EXPECT_EQ(ui.NrKolumnyDanychY_ComboBox->currentText(), "B");
+    EXPECT_EQ(ui.NrKolumnyNiepewnosciX_ComboBox->count(), 26);
+    EXPECT_EQ(ui.NrKolumnyNiepewnosciX_ComboBox->currentText(), "A");
+    EXPECT_EQ(ui.NrKolumnyNiepewnosciY_ComboBox->currentText(), "B");
+    EXPECT_EQ(itemsOf(ui.TypNiepX_ComboBox), (QStringList{"Brak", "Takie same", "Różne"}));
+    EXPECT_EQ(itemsOf(ui.NrWykresu_ComboBox), QStringList{"1"});
+    EXPECT_EQ(ui.WidocznyWykres_ComboBox->currentText(), "Tak");
+    EXPECT_EQ(ui.WidocznaRegresja_ComboBox->currentText(), "Nie");
+    EXPECT_EQ(ui.TypPunktow_ComboBox->currentIndex(), 1);
+    EXPECT_EQ(ui.KolorPunktow_ComboBox->count(), 7);
+    EXPECT_EQ(ui.StylPunktow_ComboBox->count(), 2);
+    EXPECT_EQ(ui.Rozmiar_Edit->text(), "4");
+    EXPECT_EQ(ui.Rozmiar_UpDown->position(), 4);
+    EXPECT_EQ(ui.NiepX_Edit->text(), "0.2");
+    EXPECT_EQ(ui.NiepY_Edit->text(), "0.3");
+    EXPECT_EQ(ui.NiepX_Label->text(), "   Niepewności  X   ");
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             page->NiepX_Edit, page->oWartoscidlakolumnyX_DoWykresu_Label,
-             page->NrKolumnyNiepewnosciY_ComboBox, page->zkolumnyY_DoWykresu_Label})
+             ui.NiepX_Edit, ui.oWartoscidlakolumnyX_DoWykresu_Label,
+             ui.NrKolumnyNiepewnosciY_ComboBox, ui.zkolumnyY_DoWykresu_Label})
         EXPECT_FALSE(hidden->isVisibleTo(page.get())) << hidden->objectName().toStdString();
-    EXPECT_EQ(page->TypPunktow_ComboBox->palette().color(QPalette::Base), buttonFaceColour());
-    EXPECT_EQ(page->Rozmiar_Edit->palette().color(QPalette::Base), buttonFaceColour());
+    EXPECT_EQ(ui.TypPunktow_ComboBox->palette().color(QPalette::Base), buttonFaceColour());
+    EXPECT_EQ(ui.Rozmiar_Edit->palette().color(QPalette::Base), buttonFaceColour());
 
-    QTabWidget* pages = page->figureOptionsPages;
-    EXPECT_FALSE(pages->isTabVisible(pages->indexOf(page->Dodatki_TabSheet)));
-    EXPECT_EQ(pages->tabText(pages->indexOf(page->Dodatki_TabSheet)), "   Dodatki   ");
-    EXPECT_EQ(pages->tabText(pages->indexOf(page->regressionResultsPage)), "  Wyniki Regresji  ");
+    QTabWidget* pages = ui.figureOptionsPages;
+    EXPECT_FALSE(pages->isTabVisible(pages->indexOf(ui.Dodatki_TabSheet)));
+    EXPECT_EQ(pages->tabText(pages->indexOf(ui.Dodatki_TabSheet)), "   Dodatki   ");
+    EXPECT_EQ(pages->tabText(pages->indexOf(ui.regressionResultsPage)), "  Wyniki Regresji  ");
 }
 
 TEST_F(FigurePageTest, ColourChangeWithoutAFigureSelectedOnlyTellsTheUser)
 {
-    page->NrWykresu_ComboBox->setCurrentIndex(-1);
-    choose(page->KolorPunktow_ComboBox, 3);
+    ui.NrWykresu_ComboBox->setCurrentIndex(-1);
+    choose(ui.KolorPunktow_ComboBox, 3);
     EXPECT_EQ(boxes(), std::vector<QString>{"Informacja|Najpierw ustal numer zestawu danych"});
     EXPECT_EQ(points().penColor(), QColor(Qt::red));
 }
@@ -102,10 +102,10 @@ TEST_F(FigurePageTest, RendersTheFigureWithItsBoxes)
 {
     fillColumn(1, {1, 2, 3, 4});
     fillColumn(2, {1, 4, 9, 16});
-    page->AddFigure_Button->click();
-    choose(page->TypNiepX_ComboBox, 1);
-    choose(page->TypNiepY_ComboBox, 1);
-    choose(page->KolorPunktow_ComboBox, 2);
+    ui.AddFigure_Button->click();
+    choose(ui.TypNiepX_ComboBox, 1);
+    choose(ui.TypNiepY_ComboBox, 1);
+    choose(ui.KolorPunktow_ComboBox, 2);
     page->show();
     chart->replotNow();
     const QImage image = page->grab().toImage();

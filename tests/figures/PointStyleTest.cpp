@@ -19,35 +19,35 @@ protected:
         FigurePageTest::SetUp();
         fillColumn(1, {1, 2});
         fillColumn(2, {3, 4});
-        page->AddFigure_Button->click();
+        ui.AddFigure_Button->click();
     }
 };
 
 TEST_F(PointStyleTest, TypeColourAndFillApplyToThePoints)
 {
-    choose(page->TypPunktow_ComboBox, 3);
+    choose(ui.TypPunktow_ComboBox, 3);
     EXPECT_EQ(points().pointerShape(), Shape::InvertedTriangle);
     EXPECT_EQ(figure().PointType, ChartSeries::PointerShape::InvertedTriangle);
 
-    choose(page->KolorPunktow_ComboBox, 1);
+    choose(ui.KolorPunktow_ComboBox, 1);
     EXPECT_EQ(points().brushColor(), colorFromBgr(0x008000));
     EXPECT_EQ(points().penColor(), colorFromBgr(0x008000));
     EXPECT_EQ(figure().PointColour, 1);
 
-    choose(page->StylPunktow_ComboBox, 1);
+    choose(ui.StylPunktow_ComboBox, 1);
     EXPECT_FALSE(points().isFilled());
     EXPECT_EQ(figure().PointFill, PointFill::Outline);
     // A new shape keeps the chosen colour and fill.
-    choose(page->TypPunktow_ComboBox, 4);
+    choose(ui.TypPunktow_ComboBox, 4);
     EXPECT_EQ(points().pointerShape(), Shape::Diamond);
     EXPECT_FALSE(points().isFilled());
     EXPECT_EQ(points().penColor(), colorFromBgr(0x008000));
 
-    choose(page->StylPunktow_ComboBox, 0);
+    choose(ui.StylPunktow_ComboBox, 0);
     EXPECT_TRUE(points().isFilled());
 
     // The style is the series', not the record's: accepting again keeps it.
-    page->Akceptuj_Button->click();
+    ui.Akceptuj_Button->click();
     EXPECT_EQ(points().pointerShape(), Shape::Diamond);
     EXPECT_EQ(points().brushColor(), colorFromBgr(0x008000));
 }
@@ -56,43 +56,43 @@ TEST_F(PointStyleTest, ColourRecoloursTheFittedLineOnlyAfterAFit)
 {
     ChartSeries& line = chart->series(Chart::firstLineSeries);
     const QColor before = line.penColor();
-    choose(page->KolorPunktow_ComboBox, 2);  // "Niebieski"
+    choose(ui.KolorPunktow_ComboBox, 2);  // "Niebieski"
     EXPECT_EQ(points().penColor(), QColor(Qt::blue));
     EXPECT_EQ(line.penColor(), before);
 
     figure().RegressionDone = true;
-    choose(page->KolorPunktow_ComboBox, 2);
+    choose(ui.KolorPunktow_ComboBox, 2);
     EXPECT_EQ(line.penColor(), QColor(Qt::blue));
 }
 
 TEST_F(PointStyleTest, TypedSizeDropsTheCommaAndStaysWithinRange)
 {
-    enter(page->Rozmiar_Edit, "1,2");
+    enter(ui.Rozmiar_Edit, "1,2");
     EXPECT_EQ(points().pointerWidth(), 12);
     EXPECT_EQ(points().pointerHeight(), 12);
-    EXPECT_EQ(page->Rozmiar_Edit->text(), "12");
-    EXPECT_EQ(page->Rozmiar_UpDown->position(), 12);
+    EXPECT_EQ(ui.Rozmiar_Edit->text(), "12");
+    EXPECT_EQ(ui.Rozmiar_UpDown->position(), 12);
 
-    enter(page->Rozmiar_Edit, "5000");
+    enter(ui.Rozmiar_Edit, "5000");
     EXPECT_EQ(points().pointerWidth(), 1000);
-    EXPECT_EQ(page->Rozmiar_Edit->text(), "1000");
-    enter(page->Rozmiar_Edit, "0");
+    EXPECT_EQ(ui.Rozmiar_Edit->text(), "1000");
+    enter(ui.Rozmiar_Edit, "0");
     EXPECT_EQ(points().pointerWidth(), 1);
     EXPECT_TRUE(boxes().empty());
 
-    enter(page->Rozmiar_Edit, "duży");
+    enter(ui.Rozmiar_Edit, "duży");
     EXPECT_EQ(boxes(), std::vector<QString>{"Tallox|'duży' is not a valid integer value"});
     EXPECT_EQ(points().pointerWidth(), 1);
-    EXPECT_EQ(page->Rozmiar_UpDown->position(), 1);
+    EXPECT_EQ(ui.Rozmiar_UpDown->position(), 1);
 }
 
 TEST_F(PointStyleTest, UpDownStepsTheSize)
 {
-    page->Rozmiar_UpDown->step(+1);
+    ui.Rozmiar_UpDown->step(+1);
     EXPECT_EQ(points().pointerWidth(), 5);
-    EXPECT_EQ(page->Rozmiar_Edit->text(), "5");
-    page->Rozmiar_UpDown->setPosition(1);
-    page->Rozmiar_UpDown->step(-1);  // no step below the range
+    EXPECT_EQ(ui.Rozmiar_Edit->text(), "5");
+    ui.Rozmiar_UpDown->setPosition(1);
+    ui.Rozmiar_UpDown->step(-1);  // no step below the range
     EXPECT_EQ(points().pointerWidth(), 5);
 }
 

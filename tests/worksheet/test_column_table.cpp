@@ -25,51 +25,55 @@ protected:
     ColumnTable table;
 };
 
-TEST_F(ColumnTableTest, CountsNumbersWithGapsAndFindsTheLastRow)
+// "caption|text" of each notice, in order.
+std::vector<QString> texts(const ColumnCount& scan)
 {
-    sheet.setCellNumber(1, 3, 1.0);
-    sheet.setCellNumber(3, 3, 2.0);
-    sheet.setCellNumber(7, 3, 0.0);
-    EXPECT_EQ(table.GetLiczbaDanych(sheet, 3), 3);
-    EXPECT_EQ(table[3].NumericCount, 3);
-    EXPECT_EQ(table[3].LastNumericRow, 7);
-    EXPECT_TRUE(messages.empty());
-    // The scan leaves the active cell at the bottom of the column.
-    EXPECT_EQ(sheet.ActiveRow(), 200);
-    EXPECT_EQ(sheet.ActiveCol(), 3);
+    std::vector<QString> out;
+    for (const tallox::Message& m : scan.notices)
+        out.push_back(m.caption + u'|' + m.text);
+    return out;
 }
 
-TEST_F(ColumnTableTest, EmptyColumnCountsZeroWithoutABox)
+TEST_F(ColumnTableTest, CountsNumberCellsAndReturnsItsNoticesWithoutShowingThem)
 {
-    table[5].NumericCount = 9;
-    table[5].LastNumericRow = 9;
-    EXPECT_EQ(table.GetLiczbaDanych(sheet, 5), 0);
-    EXPECT_EQ(table[5].NumericCount, 0);
-    EXPECT_EQ(table[5].LastNumericRow, 0);
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(ColumnTableTest, TextCellsWarnAfterTheScanAndADotSaysWhy)
-{
-    sheet.setCellNumber(1, 1, 1.0);
-    sheet.setCellText(2, 1, QStringLiteral("2.5"));
-    sheet.setCellNumber(3, 1, 3.0);
-    EXPECT_EQ(table.GetLiczbaDanych(sheet, 1), 2);
-    EXPECT_EQ(boxes(), (std::vector<QString>{kNotANumber, kDot}));
-    EXPECT_EQ(table[1].LastNumericRow, 3);
-
-    messages.clear();
-    sheet.setCellText(2, 1, QStringLiteral("brak"));
-    table.GetLiczbaDanych(sheet, 1);
-    EXPECT_EQ(boxes(), (std::vector<QString>{kNotANumber}));
-}
-
-TEST_F(ColumnTableTest, AValueBelowRow200IsNotSeen)
-{
-    sheet.setCellNumber(200, 2, 4.0);
-    sheet.setCellNumber(201, 2, 5.0);
-    EXPECT_EQ(table.GetLiczbaDanych(sheet, 2), 1);
-    EXPECT_EQ(table[2].LastNumericRow, 200);
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, QString>> cells;  // row and text; a number when it reads as one
+        int count;
+        int lastRow;
+        std::vector<QString> notices;
+    };
+    const std::vector<Case> cases = {
+        {"gaps between values", {{1, "1"}, {3, "2"}, {7, "0"}}, 3, 7, {}},
+        {"an empty column", {}, 0, 0, {}},
+        {"a dotted decimal typed as text", {{1, "1"}, {2, "t:2.5"}, {3, "3"}}, 2, 3, {kNotANumber, kDot}},
+        {"a text of letters", {{1, "1"}, {2, "t:brak"}, {3, "3"}}, 2, 3, {kNotANumber}},
+        {"row 201 is not seen", {{200, "4"}, {201, "5"}}, 1, 200, {}},
+    };
+    const int column = 3;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TF1Book book;
+        Kolorowanie_Kolumn(book);
+        for (const auto& [row, text] : c.cells) {
+            if (text.startsWith("t:"))
+                book.setCellText(row, column, text.mid(2));
+            else
+                book.setCellNumber(row, column, text.toDouble());
+        }
+        table[column].NumericCount = 9;  // a count left from an earlier scan
+        table[column].LastNumericRow = 9;
+        book.SetActiveCell(5, 2);
+        const ColumnCount scan = table.GetLiczbaDanych(book, column);
+        EXPECT_EQ(scan.count, c.count);
+        EXPECT_EQ(table[column].NumericCount, c.count);
+        EXPECT_EQ(table[column].LastNumericRow, c.lastRow);
+        EXPECT_EQ(texts(scan), c.notices);
+        // Counting shows nothing and leaves the user's active cell where it was.
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(book.ActiveRow(), 5);
+        EXPECT_EQ(book.ActiveCol(), 2);
+    }
 }
 
 TEST_F(ColumnTableTest, RecordsAreNumberedOneToTwentySix)
