@@ -224,6 +224,8 @@ bool Chart::eventFilter(QObject* watched, QEvent* event)
     // A paint that comes before the deferred replot (a grab, an expose) shows the present state.
     if (watched == d->plot && event->type() == QEvent::Paint && d->replotPending)
         d->plot->replot(QCustomPlot::rpQueuedRefresh);
+    if (watched == d->plot && event->type() == QEvent::Show)
+        d->shown = true;
     return QWidget::eventFilter(watched, event);
 }
 

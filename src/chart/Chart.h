@@ -19,10 +19,12 @@
 #include <QFont>
 #include <QPointF>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
 
+class QCPPainter;
 class QMenu;
 class QPrinter;
 
@@ -77,12 +79,17 @@ public:
     QRect plotArea() const;
     QPointF pixelOf(double x, double y) const;
 
-    // The chart alone on one page of the printer, in its orientation. False when the printer
-    // cannot be painted on (nothing printed).
+    // The chart alone on one page of the printer, in its orientation, drawn on white: the picture
+    // of the screen scaled to fill the page, fonts, pens and canvas text in proportion. False when
+    // the printer cannot be painted on (nothing printed).
     bool print(QPrinter& printer);
     // The chart as SVG (image/svg+xml) and as a PNG of its on-screen size, on one clipboard entry,
     // drawn on white; the background colour is restored afterwards.
     void copyToClipboard();
+    // The size a page or a copy is laid out at: the on-screen size, or, for a chart never shown,
+    // standardOutputSize.
+    QSize outputSize() const;
+    static constexpr QSize standardOutputSize{958, 600};
 
     // The pop-up menu for a right click (owned by the caller); null: none.
     void setContextMenu(QMenu* menu);
@@ -106,6 +113,10 @@ private:
     // Hands the present settings to the plotting library (ranges, ticks, titles, background).
     void syncPlot();
     void userChangedRange();
+    // Draws the chart laid out at `size` (in pixels of the screen) with the painter's transform,
+    // as the screen shows it: fonts sized in those pixels, hairlines one pixel wide. Vector output
+    // (printer, SVG) is not rounded to device pixels.
+    void render(QCPPainter& painter, QSize size, bool vector);
     // The range an automatic axis shows for the active series.
     void automaticRange(ChartAxis::Orientation orientation, double& lower, double& upper) const;
 

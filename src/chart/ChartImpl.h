@@ -26,6 +26,7 @@ struct Chart::Impl {
     SeriesLayer* seriesLayer = nullptr;
     CanvasTextLayer* textLayer = nullptr;
     QPointer<QMenu> menu;
+    bool shown = false;  // the plot has been on screen: its size is the one to print
     bool replotPending = false;
     bool syncing = false;  // our own range changes are not the user's zoom
 };

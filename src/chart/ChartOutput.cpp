@@ -1,8 +1,10 @@
-// Printing the chart and copying it to the clipboard.
+// Printing the chart and copying it to the clipboard: both draw the screen's picture through one
+// painter whose transform does the scaling.
 #include "chart/ChartImpl.h"
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
@@ -13,70 +15,168 @@ namespace tallox {
 
 namespace {
 
-// Narrower charts than this would print with crowded labels: the page gets the chart laid out at
-// least this wide and scaled down.
-constexpr int minimumPrintWidth = 600;
+// A font sized in points is drawn at the resolution of the device painted on (1200 dpi on a
+// printer, 72 on an SVG), while the layout measured it at the screen's: the same font sized in
+// screen pixels draws as large as the layout planned, and the painter's transform scales it.
+QFont inScreenPixels(const QFont& font)
+{
+    if (font.pixelSize() > 0)
+        return font;
+    QFont pixels(font);
+    pixels.setPixelSize(std::max(1, QFontInfo(font).pixelSize()));
+    return pixels;
+}
+
+// The plot's fonts in screen pixels while it is drawn off screen; back as they were afterwards.
+class ScreenPixelFonts {
+public:
+    ScreenPixelFonts(QCustomPlot& plot, QCPTextElement& title, std::vector<CanvasText>& texts)
+        : plot_(plot), title_(title), texts_(texts), savedTexts_(texts)
+    {
+        for (QCPAxis* axis : {plot.xAxis, plot.yAxis}) {
+            saved_.push_back(axis->tickLabelFont());
+            saved_.push_back(axis->labelFont());
+            axis->setTickLabelFont(inScreenPixels(axis->tickLabelFont()));
+            axis->setLabelFont(inScreenPixels(axis->labelFont()));
+        }
+        saved_.push_back(title.font());
+        title.setFont(inScreenPixels(title.font()));
+        for (CanvasText& t : texts)
+            t.font = inScreenPixels(t.font);
+    }
+    ~ScreenPixelFonts()
+    {
+        size_t i = 0;
+        for (QCPAxis* axis : {plot_.xAxis, plot_.yAxis}) {
+            axis->setTickLabelFont(saved_[i++]);
+            axis->setLabelFont(saved_[i++]);
+        }
+        title_.setFont(saved_[i]);
+        texts_ = std::move(savedTexts_);
+    }
+    ScreenPixelFonts(const ScreenPixelFonts&) = delete;
+    ScreenPixelFonts& operator=(const ScreenPixelFonts&) = delete;
+
+private:
+    QCustomPlot& plot_;
+    QCPTextElement& title_;
+    std::vector<CanvasText>& texts_;
+    std::vector<CanvasText> savedTexts_;
+    std::vector<QFont> saved_;
+};
+
+// Lays the plot out in its viewport without drawing (ticks, margins, the axis rectangle).
+void layOut(QCustomPlot& plot)
+{
+    for (auto phase : {QCPLayoutElement::upPreparation, QCPLayoutElement::upMargins, QCPLayoutElement::upLayout})
+        plot.plotLayout()->update(phase);
+}
+
+// The chart drawn on white for as long as this lives (paper and reports), then its own colour.
+class WhiteBackground {
+public:
+    explicit WhiteBackground(QColor& background) : background_(background), saved_(background)
+    {
+        background_ = Qt::white;
+    }
+    ~WhiteBackground() { background_ = saved_; }
+    WhiteBackground(const WhiteBackground&) = delete;
+    WhiteBackground& operator=(const WhiteBackground&) = delete;
+
+private:
+    QColor& background_;
+    QColor saved_;
+};
 
 }  // namespace
 
-bool Chart::print(QPrinter& printer)
+QSize Chart::outputSize() const
+{
+    const QSize onScreen = d->plot->size();
+    return d->shown && !onScreen.isEmpty() ? onScreen : standardOutputSize;
+}
+
+void Chart::render(QCPPainter& painter, QSize size, bool vector)
 {
     syncPlot();
-    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
-    if (page.width() <= 0 || page.height() <= 0)
+    QCustomPlot& plot = *d->plot;
+    const QRect screenViewport = plot.viewport();
+    const bool otherSize = screenViewport.size() != size;
+    if (otherSize) {
+        // The tick count follows the axis length: lay out at the size drawn before choosing it.
+        plot.setViewport(QRect(QPoint(0, 0), size));
+        layOut(plot);
+        syncPlot();
+    }
+    {
+        const ScreenPixelFonts fonts(plot, *d->title, d->texts);
+        painter.setMode(QCPPainter::pmNoCaching);
+        painter.setMode(QCPPainter::pmVectorized, vector);
+        // Hairlines become one screen pixel, scaled with everything else.
+        painter.setMode(QCPPainter::pmNonCosmetic);
+        plot.toPainter(&painter, size.width(), size.height());
+    }
+    if (otherSize) {
+        // Axis rectangle and pixel positions as the screen has them again.
+        plot.setViewport(screenViewport);
+        syncPlot();
+        layOut(plot);
+    }
+    requestReplot();
+}
+
+bool Chart::print(QPrinter& printer)
+{
+    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    if (page.isEmpty())
         return false;
     QCPPainter painter;
     if (!painter.begin(&printer))
         return false;
-    // Lay the chart out with the page's proportions at about its on-screen width, then scale it to
-    // the page: one page, filled, in whatever orientation the printer has.
-    const int width = std::max(d->plot->width(), minimumPrintWidth);
-    const int height = std::max(1, qRound(width * page.height() / page.width()));
-    const double scale = page.width() / width;
-    painter.setMode(QCPPainter::pmVectorized);
-    painter.setMode(QCPPainter::pmNoCaching);
+    // The screen's picture, as large as fits the page with its proportions kept, centred.
+    const QSize size = outputSize();
+    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
+    painter.translate((page.width() - size.width() * scale) / 2, (page.height() - size.height() * scale) / 2);
     painter.scale(scale, scale);
-    d->plot->toPainter(&painter, width, height);
-    const bool done = painter.end();
-    requestReplot();  // the on-screen layout was borrowed for the page
-    return done;
+    {
+        const WhiteBackground white(d->background);
+        render(painter, size, true);
+    }
+    return painter.end();
 }
 
 void Chart::copyToClipboard()
 {
     // The copy is meant for reports: white paper, not the window's button face.
-    const QColor screenBackground = d->background;
-    d->background = Qt::white;
-    syncPlot();
-    const int width = std::max(1, d->plot->width());
-    const int height = std::max(1, d->plot->height());
-
+    const QSize size = outputSize();
     QByteArray svg;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     {
+        const WhiteBackground white(d->background);
         QBuffer buffer(&svg);
         buffer.open(QIODevice::WriteOnly);
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(width, height));
-        generator.setViewBox(QRect(0, 0, width, height));
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setResolution(d->plot->logicalDpiX());  // on paper as large as on screen
         QCPPainter painter;
         if (painter.begin(&generator)) {
-            painter.setMode(QCPPainter::pmVectorized);
-            painter.setMode(QCPPainter::pmNoCaching);
-            d->plot->toPainter(&painter, width, height);
+            render(painter, size, true);
+            painter.end();
+        }
+        image.fill(Qt::white);
+        if (painter.begin(&image)) {
+            render(painter, size, false);
             painter.end();
         }
     }
-    const QImage image = d->plot->toPixmap(width, height, 1.0).toImage();
     QByteArray png;
     {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     }
-
-    d->background = screenBackground;
-    requestReplot();
 
     auto* mime = new QMimeData;
     if (!svg.isEmpty())

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QPalette>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -82,6 +84,11 @@ TEST(ChartCopy, PutsSvgAndPngOnTheClipboardDrawnOnWhite)
     ASSERT_TRUE(mime->hasFormat("image/png"));
     const QByteArray svg = mime->data("image/svg+xml");
     EXPECT_TRUE(svg.contains("<svg"));
+    // Tick labels in the SVG are as large as on screen, whatever resolution the SVG assumes.
+    const QRegularExpression tickLabel(QStringLiteral(R"re(<text[^>]*font-size="([\d.]+)"[^>]*>\s*[\d.,-]+</text>)re"));
+    const auto label = tickLabel.match(QString::fromUtf8(svg));
+    ASSERT_TRUE(label.hasMatch());
+    EXPECT_DOUBLE_EQ(label.captured(1).toDouble(), QFontInfo(QApplication::font()).pixelSize());
     QImage png;
     ASSERT_TRUE(png.loadFromData(mime->data("image/png"), "PNG"));
     EXPECT_EQ(png.size(), QSize(500, 360));
