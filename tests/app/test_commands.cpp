@@ -11,11 +11,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -279,6 +282,36 @@ TEST_F(CommandTest, ANumberInTheOtherConventionIsExplainedOnTheHintLine)
             << c.input.toStdString();
     }
     EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
+
+namespace {
+
+// One user command shows a box once: a column of eight zero uncertainties warns once per command,
+// not once per point.
+TEST_F(CommandTest, EightZeroUncertaintiesWarnOncePerCommand)
+{
+    TF1Book& sheet = *form().F1Book1;
+    for (int row = 1; row <= 8; ++row) {
+        sheet.setCellNumber(row, 1, row);
+        sheet.setCellNumber(row, 2, 10 * row);
+        sheet.setCellNumber(row, 5, 0.0);
+    }
+    find<QPushButton>("AddFigure_Button")->click();
+    auto* column = find<QComboBox>("NrKolumnyNiepewnosciY_ComboBox");
+    auto* kind = find<QComboBox>("TypNiepY_ComboBox");
+    column->setCurrentIndex(4);  // E
+    kind->setCurrentIndex(1);
+    messages.clear();
+    QTest::keyClick(kind, Qt::Key_Down);  // "Różne": the boxes from column E
+    const QString zero = QStringLiteral("Ostrzeżenie o nieprawidłowej wartości niepewności y-ka!!|"
+                                        "Niepewność y-ka jest zerem! ");
+    EXPECT_EQ(boxes(), std::vector<QString>{zero});
+    QTest::keyClick(kind, Qt::Key_Up);
+    QTest::keyClick(kind, Qt::Key_Down);  // a new command tells it again
+    const std::vector<QString> shown = boxes();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), zero), 2);
 }
 
 } // namespace
