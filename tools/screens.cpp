@@ -14,7 +14,10 @@
 #include "app/TextFileDialog.h"
 #include "worksheet/TF1Book.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QPrinter>
 #include <QDir>
 #include <QKeyEvent>
 #include <QComboBox>
@@ -132,6 +135,16 @@ int main(int argc, char** argv)
     form.PageControl1->setCurrentIndex(1);
     app.processEvents();
     ok &= save(form, folder, QStringLiteral("main-2-wykresy-regresja"));
+    // "Drukuj" on a PDF printer: the page as a student's printer gets it (scripts/screens turns
+    // it into a PNG where pdftoppm is installed).
+    tallox::setPrintDialogHandler([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder + QStringLiteral("/printed-page.pdf"));
+        return true;
+    });
+    form.findChild<QAction*>(QStringLiteral("Drukuj1"))->trigger();
+    tallox::setPrintDialogHandler({});
+    ok &= QFile::exists(folder + QStringLiteral("/printed-page.pdf"));
     form.PageControl1->setCurrentIndex(0);
 
     QDialog* dialogs[] = {form.Form12, form.Form2, form.Form3, form.Form4, form.Form13,

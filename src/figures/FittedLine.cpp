@@ -4,7 +4,9 @@
 #include "figures/FigureTable.h"
 #include "stats/ResultFormat.h"
 
+#include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace tallox {
@@ -47,11 +49,17 @@ void FittedLine::printResults(int slot)
     if (!figure.RegressionDone || !figure.RegressionShown)
         return;
     const int h = chart_.textHeight(QStringLiteral("W"));
+    // The values start 40 px right of the captions, or further when a caption in the chosen font
+    // is wider ("Chi^2" in a large font would otherwise run into its value).
+    const QFontMetrics metrics(chart_.canvasFont());
+    int valueX = 140;
     const QStringList captions = resultCaptions();
     const QStringList texts = resultTexts(figures_, slot);
+    for (const QString& caption : captions)
+        valueX = std::max(valueX, 100 + metrics.horizontalAdvance(caption + QLatin1Char(' ')));
     for (int i = 0; i < captions.size(); ++i) {
         chart_.textOut(100, 60 + i * h, captions[i]);
-        chart_.textOut(140, 60 + i * h, texts[i]);
+        chart_.textOut(valueX, 60 + i * h, texts[i]);
     }
 }
 
