@@ -148,15 +148,18 @@ TEST(TsvFormat, Windows1250TableAgreesWithTheSystemConverter)
     EXPECT_EQ(decodeWindows1250(high), system(high));
 }
 
-TEST(TsvFormat, BinaryFilesAreRefusedAndEmptyFilesAreEmptySheets)
+TEST(TsvFormat, BinaryFilesAndFilesWithoutDataAreRefused)
 {
     const SheetLoadResult binary = readTsv(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), polish);
     EXPECT_FALSE(binary.ok);
-    EXPECT_FALSE(binary.error.isEmpty());
+    EXPECT_EQ(binary.error, binaryFileReason());
 
-    const SheetLoadResult empty = readTsv(QByteArray(), polish);
-    EXPECT_TRUE(empty.ok);
-    EXPECT_TRUE(empty.sheet.cells.empty());
+    for (const QByteArray& blank : {QByteArray(), QByteArray(" \t\r\n\r\n")}) {
+        const SheetLoadResult empty = readTsv(blank, polish);
+        EXPECT_FALSE(empty.ok);
+        EXPECT_EQ(empty.error, noDataReason());
+        EXPECT_TRUE(empty.sheet.cells.empty());
+    }
 }
 
 TEST(TsvFormat, RowsAndColumnsBeyondTheSheetAreLeftOutAndReported)
