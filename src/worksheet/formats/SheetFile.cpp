@@ -95,6 +95,11 @@ SheetLoadResult readTextDataFile(const QString& path)
     QString error;
     if (!readRegularFile(path, largestSheetFile, bytes, error))
         return failure(error);
+    // A worksheet file picked through a text entry is still read as what it is, never as numbers
+    // found among its bytes.
+    const QString name = QFileInfo(path).fileName();
+    if (!holdsNoData(bytes) && detectSheetFileType(bytes, name) != SheetFileType::Tsv)
+        return readSheetBytes(bytes, QLocale::c(), name);  // no locale in .tlx or .xls
     return readTextData(bytes);
 }
 

@@ -27,7 +27,8 @@ SheetLoadResult readSheetBytes(const QByteArray& bytes, const QLocale& locale,
 // readSheetBytes on a regular file's content, or a reason why the file could not be read.
 SheetLoadResult readSheetFile(const QString& path, const QLocale& locale);
 
-// The plain-text reader (readTextData) on a regular file's content, or a reason.
+// The plain-text reader (readTextData) on a regular file's content, or a reason. A file that
+// detectSheetFileType takes for .tlx or .xls is read as that format instead.
 SheetLoadResult readTextDataFile(const QString& path);
 
 // The file's bytes in the format; empty when the writer fails.

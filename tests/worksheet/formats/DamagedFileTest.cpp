@@ -56,6 +56,10 @@ TEST(DamagedFile, ClaimedFormatsAreReadAsThemOrRefusedWithTheReason)
         file.close();
         const SheetLoadResult result = readSheetFile(path, polish);
         EXPECT_FALSE(result.ok);
+        // Picked through a text entry, a claimed format is read as that format too.
+        if (!QByteArray(c.name).endsWith(".dat")) {
+            EXPECT_EQ(readTextDataFile(path).error, result.error);
+        }
         EXPECT_TRUE(result.sheet.cells.empty());
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.reasonHolds))) << result.error.toStdString();
@@ -86,6 +90,19 @@ TEST(DamagedFile, OneDetectionDecidesTheFormat)
     };
     for (const Case& c : cases)
         EXPECT_EQ(detectSheetFileType(c.bytes, QString::fromLatin1(c.name)), c.type) << c.name << " " << c.bytes.toHex().toStdString();
+
+    // The text entries take a worksheet file for what it is, not for the numbers in its lines.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("arkusz.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Tallox worksheet 1\r\n3\t2\tt\tCzas\r\nend\r\n");
+    file.close();
+    const SheetLoadResult sheet = readTextDataFile(path);
+    ASSERT_TRUE(sheet.ok) << sheet.error.toStdString();
+    ASSERT_EQ(sheet.sheet.cells.size(), 1u);
+    EXPECT_EQ(sheet.sheet.cells[0].text, QStringLiteral("Czas"));
+    EXPECT_EQ(sheet.type, SheetFileType::Tlx);
 }
 
 TEST(DamagedFile, PlainTextRefusesBinaryAndCountsWhatIsNoNumber)
