@@ -34,6 +34,18 @@ QString binaryFileReason()
     return QStringLiteral("Plik nie jest plikiem danych tekstowych (zawiera dane binarne).");
 }
 
+void refuseWithoutCells(SheetLoadResult& result)
+{
+    if (!result.ok || !result.sheet.cells.empty())
+        return;
+    result.ok = false;
+    result.error = result.truncated ? QStringLiteral("Plik zawiera dane tylko poza arkuszem (%1 wierszy, %2 kolumn).")
+                                          .arg(sheetRows)
+                                          .arg(sheetColumns)
+                                    : noDataReason();
+    result.truncated = false;
+}
+
 void makeCellsStorable(SheetCells& sheet)
 {
     for (SheetCell& cell : sheet.cells) {

@@ -33,6 +33,11 @@ QString outsideSheetWarning();
 QString noDataReason();      // nothing but blanks and line ends
 QString binaryFileReason();  // control characters: not a text file
 
+// A successful read that found no cell inside the sheet is refused: with noDataReason, or,
+// when there were cells outside it, with a reason saying so. The sheet is never replaced by an
+// empty one read from a file.
+void refuseWithoutCells(SheetLoadResult& result);
+
 // Removes the cells outside the sheet; true when any was removed.
 bool dropCellsOutsideSheet(SheetCells& sheet);
 

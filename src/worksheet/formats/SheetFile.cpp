@@ -77,6 +77,7 @@ SheetLoadResult readSheetBytes(const QByteArray& bytes, const QLocale& locale, c
     case SheetFileType::Tsv: result = readTsv(bytes, locale); break;
     }
     result.type = type;
+    refuseWithoutCells(result);
     return result;
 }
 

@@ -102,6 +102,7 @@ SheetLoadResult readTextData(const QByteArray& bytes)
     }
     makeCellsStorable(result.sheet);
     result.ok = true;
+    refuseWithoutCells(result);
     return result;
 }
 

@@ -173,6 +173,7 @@ SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale)
     }
     makeCellsStorable(result.sheet);
     result.ok = true;
+    refuseWithoutCells(result);
     return result;
 }
 

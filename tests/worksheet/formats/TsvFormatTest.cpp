@@ -173,8 +173,10 @@ TEST(TsvFormat, RowsAndColumnsBeyondTheSheetAreLeftOutAndReported)
     EXPECT_EQ(tall.sheet.cells.size(), 200u);
     expectNumber(tall, 200, 1, 200);
 
+    // Nothing inside the sheet: refused rather than loaded as an empty sheet.
     const SheetLoadResult wide = readTsv(QByteArray(26, '\t') + "27\r\n", english);
-    EXPECT_TRUE(wide.truncated);
+    EXPECT_FALSE(wide.ok);
+    EXPECT_TRUE(wide.error.contains(QStringLiteral("tylko poza arkuszem"))) << wide.error.toStdString();
     EXPECT_TRUE(wide.sheet.cells.empty());
 
     // Empty fields and empty lines past the edge are no data.
