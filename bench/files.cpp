@@ -2,6 +2,7 @@
 // do it (TF1Book::WriteFile / ReadFile, including the grid's update); medians of 20 runs.
 #include "worksheet/ColumnTable.h"
 #include "worksheet/TF1Book.h"
+#include "worksheet/formats/SheetBounds.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,19 +39,21 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const struct {
         const char* name;
-        int code;
-    } formats[] = {{"tlx", 1}, {"dat", 3}, {"xls", 4}};
+        tallox::SheetFileType type;
+    } formats[] = {{"tlx", tallox::SheetFileType::Tlx},
+                   {"dat", tallox::SheetFileType::Tsv},
+                   {"xls", tallox::SheetFileType::Xls}};
     for (const auto& format : formats) {
         const QString path = dir.filePath(QStringLiteral("arkusz.") + QLatin1String(format.name));
         std::vector<double> saves, loads;
         for (int i = 0; i < 20; ++i) {
             QElapsedTimer timer;
             timer.start();
-            if (!sheet.WriteFile(path, format.code))
+            if (!sheet.WriteFile(path, format.type))
                 return 1;
             saves.push_back(timer.nsecsElapsed() / 1e6);
             timer.restart();
-            int type = 0;
+            tallox::SheetFileType type = tallox::SheetFileType::Tlx;
             if (!sheet.ReadFile(path, type))
                 return 1;
             loads.push_back(timer.nsecsElapsed() / 1e6);

@@ -1,19 +1,24 @@
 #include "common/TextFile.h"
 
+#include "worksheet/formats/FileAccess.h"
 #include "worksheet/formats/TextDecoding.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 namespace tallox {
-QString decodeText(const QByteArray& bytes) { return decodeDataText(bytes); }
+
+namespace {
+// Settings, lists and help texts are small; anything larger is no such file.
+constexpr qint64 largestTextFile = 16 * 1024 * 1024;
+} // namespace
+
+QString decodeText(const QByteArray& bytes) { return decodeDataText(bytes).text; }
 
 QStringList readTextLines(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString error;
+    if (!readRegularFile(path, largestTextFile, bytes, error))
         return {};
-    QString text = decodeText(file.readAll());
+    QString text = decodeText(bytes);
     if (text.isEmpty())
         return {};
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -24,13 +29,10 @@ QStringList readTextLines(const QString& path)
 
 bool writeTextLines(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    return file.write(bytes) == bytes.size() && file.commit();
+    return replaceFileContent(path, bytes).isEmpty();
 }
 
 } // namespace tallox

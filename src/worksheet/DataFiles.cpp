@@ -10,6 +10,7 @@
 #include "worksheet/formats/SheetFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cmath>
 
 using namespace tallox;
@@ -17,12 +18,13 @@ using namespace tallox;
 namespace {
 const QString kLoadWarningCaption = QStringLiteral("Ostrzeżenie ładowania zbioru danych!");
 
-// The save dialog's entries: the extension written and the worksheet's type code.
+// The save dialog's entries: the extension written and the worksheet's file type.
 struct SaveType {
     const char* extension;
-    int typeCode;
+    SheetFileType type;
 };
-constexpr SaveType kSaveTypes[] = {{".tlx", tlxFileType}, {".dat", tsvFileType}, {".xls", xlsFileType}};
+constexpr SaveType kSaveTypes[] = {
+    {".tlx", SheetFileType::Tlx}, {".dat", SheetFileType::Tsv}, {".xls", SheetFileType::Xls}};
 
 void warn(const QString& caption, const QString& text)
 {
@@ -84,21 +86,22 @@ void DataFiles::Ladowanie_Danych()
     if (answer.accepted) {
         // The file is read first: what cannot be read leaves the sheet as it was.
         bool ok = false;
-        bool truncated = false;
+        QStringList warnings;
         if (answer.filterEntry <= 3) {
-            int fileType = 0;
+            SheetFileType fileType = SheetFileType::Tlx;
             ok = sheet_.ReadFile(answer.path, fileType);
-            truncated = sheet_.lastReadTruncated();
+            warnings = sheet_.lastReadWarnings();
             if (!ok)
                 reportReadFailure(answer.path, sheet_.lastFileError());
         } else {
             const SheetLoadResult read = readTextDataFile(answer.path);
             ok = read.ok;
-            truncated = read.truncated;
-            if (ok)
+            if (ok) {
+                warnings = loadWarnings(read);
                 sheet_.replaceCells(read.sheet);
-            else
+            } else {
                 reportReadFailure(answer.path, read.error);
+            }
         }
         if (!ok)
             return;
@@ -106,8 +109,8 @@ void DataFiles::Ladowanie_Danych()
         sheet_.setShowTabs(0);
         sheet_.setAllowEditHeaders(false);
         Kolorowanie_Kolumn(sheet_);
-        if (truncated)
-            warn(kLoadWarningCaption, outsideSheetWarning());
+        for (const QString& warning : warnings)
+            warn(kLoadWarningCaption, warning);
         warnAboutDots();
     }
     if (hooks_.resetFigureCount)
@@ -116,13 +119,13 @@ void DataFiles::Ladowanie_Danych()
 
 void DataFiles::Ogolna_procedure_Ladowania_Danych_zPopupu(const QString& path)
 {
-    int fileType = 0;
+    SheetFileType fileType = SheetFileType::Tlx;
     if (!sheet_.ReadFile(path, fileType)) {
         reportReadFailure(path, sheet_.lastFileError());
         return;
     }
-    if (sheet_.lastReadTruncated())
-        warn(kLoadWarningCaption, outsideSheetWarning());
+    for (const QString& warning : sheet_.lastReadWarnings())
+        warn(kLoadWarningCaption, warning);
     status_.setPanelText(0, QDir::toNativeSeparators(path));
     recordInDataList(path);
     if (hooks_.refillDataList)
@@ -160,20 +163,34 @@ void DataFiles::Zachowaj_Dane()
 
     // The chosen type decides the extension: whatever follows the first dot of the file name
     // is replaced by it; folders keep their dots.
-    QString path = QDir::fromNativeSeparators(answer.path);
+    const QString chosen = QDir::fromNativeSeparators(answer.path);
+    QString path = chosen;
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
     const qsizetype dot = path.indexOf(u'.', nameStart);
     if (dot >= 0)
         path.truncate(dot);
     const SaveType& type = kSaveTypes[std::clamp(answer.filterEntry, 1, 3) - 1];
     path += QLatin1String(type.extension);
-    if (!sheet_.WriteFile(path, type.typeCode)) {
+    // The dialog asked about the name the user chose, not about the one written instead.
+    if (path != chosen && QFileInfo::exists(path)) {
+        const QString name = path.mid(nameStart);
+        const MessageAnswer replace =
+            showMessage({MessageIcon::Question, kConfirmCaption,
+                         QStringLiteral("Plik ") + name + QStringLiteral(" już istnieje. Zastąpić go?"),
+                         MessageButtons::YesNo});
+        if (replace != MessageAnswer::Yes)
+            return;
+    }
+    if (!sheet_.WriteFile(path, type.type)) {
         warn(QStringLiteral("Błąd zapisu zbioru danych!"),
              QStringLiteral("Nie można zapisać pliku: ") + QDir::toNativeSeparators(path) + u'\n'
                  + sheet_.lastFileError());
         return;
     }
     status_.setPanelText(0, QDir::toNativeSeparators(path));
+    if (const QString cell = sheet_.lastWriteTruncatedCell(); !cell.isEmpty())
+        warn(kLoadWarningCaption, QStringLiteral("Tekst w komórce ") + cell
+                                      + QStringLiteral(" jest za długi dla tego formatu i został skrócony."));
 }
 
 void DataFiles::ZamianaKropek_naPrzecinki()

@@ -4,12 +4,9 @@
 #include "worksheet/SheetView.h"
 #include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/SheetFile.h"
-#include "worksheet/formats/TlxFormat.h"
-#include "worksheet/formats/xls/XlsFile.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QVBoxLayout>
@@ -170,6 +167,10 @@ void TF1Book::setCellNumber(int row, int col, double value)
 {
     if (!inSheet(row, col))
         return;
+    if (!std::isfinite(value)) {
+        setCellText(row, col, QStringLiteral("#NUM!"));
+        return;
+    }
     Cell& c = cell(row, col);
     c.kind = NumberCell;
     c.number = value;
@@ -361,27 +362,25 @@ void TF1Book::PasteClipboard()
     pasteText(std::min(sel_.r1, sel_.r2), std::min(sel_.c1, sel_.c2), text);
 }
 
-bool TF1Book::ReadFile(const QString& path, int& fileType)
+bool TF1Book::ReadFile(const QString& path, tallox::SheetFileType& fileType)
 {
     const tallox::SheetLoadResult read = tallox::readSheetFile(path, tallox::worksheetLocale());
     lastFileError_ = read.error;
-    lastReadTruncated_ = read.truncated;
+    lastReadWarnings_.clear();
     if (!read.ok)
         return false;
-    QFile file(path);
-    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(64) : QByteArray();
-    fileType = tallox::xls::looksLikeXls(head)  ? int(tallox::xlsFileType)
-               : tallox::looksLikeTlx(head) ? int(tallox::tlxFileType)
-                                             : int(tallox::tsvFileType);
+    lastReadWarnings_ = tallox::loadWarnings(read);
+    fileType = read.type;
     replaceCells(read.sheet);
     return true;
 }
 
-bool TF1Book::WriteFile(const QString& path, int fileTypeCode)
+bool TF1Book::WriteFile(const QString& path, tallox::SheetFileType fileType)
 {
     const tallox::SheetWriteResult written =
-        tallox::writeSheetFile(path, fileTypeCode, sheetCells(), tallox::worksheetLocale());
+        tallox::writeSheetFile(path, fileType, sheetCells(), tallox::worksheetLocale());
     lastFileError_ = written.error;
+    lastWriteTruncatedCell_ = written.truncatedCell;
     return written.ok;
 }
 
@@ -393,8 +392,10 @@ void TF1Book::replaceCells(const tallox::SheetCells& cells)
         if (!inSheet(in.row, in.col))
             continue;
         Cell& c = cell(in.row, in.col);
-        if (in.kind == tallox::SheetCell::Kind::Number)
+        if (in.kind == tallox::SheetCell::Kind::Number && std::isfinite(in.number))
             c = Cell{NumberCell, in.number, {}};
+        else if (in.kind == tallox::SheetCell::Kind::Number)
+            c = Cell{TextCell, 0.0, QStringLiteral("#NUM!")};
         else if (!in.text.isEmpty())
             c = Cell{TextCell, 0.0, in.text};
     }

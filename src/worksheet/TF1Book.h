@@ -2,6 +2,7 @@
 // The worksheet grid: one sheet of cells, each empty, a number or a text, with column headings,
 // column widths, fill colours, a selection and an active cell. Rows and columns are 1-based.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -13,6 +14,7 @@ namespace tallox {
 class SheetModel;
 class SheetView;
 struct SheetCells;
+enum class SheetFileType : int;
 }
 
 class TF1Book : public QWidget {
@@ -59,6 +61,7 @@ public:
     // Cells. Out-of-sheet reads give an empty cell; out-of-sheet writes are ignored.
     int CellType(int row, int col) const;
     double CellNumber(int row, int col) const;
+    // A value that is not finite (no cell can show or save it) is stored as the text "#NUM!".
     void setCellNumber(int row, int col, double value);
     QString CellText(int row, int col) const;  // as shown; empty for an empty cell
     // Stores a text as it is (never read as a number); an empty text empties the cell.
@@ -82,15 +85,17 @@ public:
     // The fill of a cell as 0x00BBGGRR, or -1 when it has none.
     std::int64_t CellFill(int row, int col) const;
 
-    // Files: the type the file was recognised as goes to fileType (1 own, 3 tab-separated,
-    // 4 Excel). Reading replaces the sheet's contents only when the whole file was read; a
-    // failure leaves the sheet as it was. Writing never leaves a half-written file behind.
-    bool ReadFile(const QString& path, int& fileType);
-    bool WriteFile(const QString& path, int fileTypeCode);
-    // Why the last ReadFile or WriteFile failed (a Polish sentence), and whether the last read
-    // file held data outside the sheet, which was left out.
+    // Files: the type the file was read as goes to fileType. Reading replaces the sheet's
+    // contents only when the whole file was read; a failure leaves the sheet as it was. Writing
+    // never leaves a half-written file behind.
+    bool ReadFile(const QString& path, tallox::SheetFileType& fileType);
+    bool WriteFile(const QString& path, tallox::SheetFileType fileType);
+    // Why the last ReadFile or WriteFile failed (a Polish sentence); the warnings of the last
+    // successful read (data left out, bytes repaired); the first cell whose text the last write
+    // had to cut ("A1"), empty when none.
     QString lastFileError() const { return lastFileError_; }
-    bool lastReadTruncated() const { return lastReadTruncated_; }
+    QStringList lastReadWarnings() const { return lastReadWarnings_; }
+    QString lastWriteTruncatedCell() const { return lastWriteTruncatedCell_; }
 
     // Every value of the sheet replaced by the given cells (fills and headings stay).
     void replaceCells(const tallox::SheetCells& cells);
@@ -151,7 +156,8 @@ private:
     bool allowEditHeaders_ = true;
     bool syncingSelection_ = false;
     QString lastFileError_;
-    bool lastReadTruncated_ = false;
+    QStringList lastReadWarnings_;
+    QString lastWriteTruncatedCell_;
     tallox::SheetModel* model_ = nullptr;
     tallox::SheetView* view_ = nullptr;
 };

@@ -1,5 +1,6 @@
 // The program's small text files: line ends, code pages, writes that replace whole files.
 #include "common/TextFile.h"
+#include "support/ScratchDisk.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,6 +44,25 @@ TEST(TextFile, WritesUtf8WithCrLfAndReplacesTheWholeFile)
     ASSERT_TRUE(tallox::writeTextLines(path, {"Łukasz", ""}));
     EXPECT_EQ(bytesOf(path), QByteArray("\xC5\x81ukasz\r\n\r\n"));
     EXPECT_FALSE(tallox::writeTextLines(dir.filePath("brak/folderu.ini"), {"x"}));
+}
+
+TEST(TextFile, AListWrittenOnAFullDiskLeavesTheOldListWhole)
+{
+    ScratchDisk disk;
+    if (const QString why = disk.mount(16); !why.isEmpty())
+        GTEST_SKIP() << "no scratch disk: " << why.toStdString();
+    const QString path = disk.path(QStringLiteral("Kowalski_data.ini"));
+    ASSERT_TRUE(tallox::writeTextLines(path, {"/dane/pierwszy.tlx", "/dane/drugi.tlx"}));
+    const QByteArray before = bytesOf(path);
+    ASSERT_TRUE(disk.fill(0));
+    EXPECT_FALSE(tallox::writeTextLines(path, {"/dane/nowy.tlx", "/dane/pierwszy.tlx", "/dane/drugi.tlx"}));
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(QDir(disk.path({})).entryList(QDir::Files).size(), 2);  // the list and the filler
+}
+
+TEST(TextFile, AFewBadBytesInUtf8AreMarkedNotReadAsWindows1250)
+{
+    EXPECT_EQ(tallox::decodeText("za\xC5\xBC\xF3\xC5\x82"), QStringLiteral("zaż\uFFFDł"));
 }
 
 } // namespace

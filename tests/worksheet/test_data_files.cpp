@@ -227,4 +227,79 @@ TEST_F(DataFilesTest, LoadingForgetsTheFiguresEvenWhenTheDialogIsCancelled)
     EXPECT_EQ(figures.count(), 1);
 }
 
+TEST_F(DataFilesTest, ANameWrittenOtherThanChosenAsksBeforeReplacingAFile)
+{
+    sheet->setCellNumber(1, 1, 1.0);
+    save("seria", 1);
+    const QByteArray old = bytes("seria.tlx");
+    sheet->setCellNumber(1, 1, 2.0);
+    form().StatusBar1->setPanelText(0, QStringLiteral("inny.tlx"));
+    const tallox::Message question{tallox::MessageIcon::Question, tallox::kConfirmCaption,
+                                   QStringLiteral("Plik seria.tlx już istnieje. Zastąpić go?"),
+                                   tallox::MessageButtons::YesNo};
+    answers.push_back(tallox::MessageAnswer::No);
+    EXPECT_EQ(save("seria.2.tlx", 1), QStringLiteral("inny.tlx"));  // nothing saved
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, question.icon);
+    EXPECT_EQ(messages[0].buttons, question.buttons);
+    EXPECT_EQ(boxes(), std::vector<QString>{question.caption + u'|' + question.text});
+    EXPECT_EQ(bytes("seria.tlx"), old);
+
+    answers.push_back(tallox::MessageAnswer::Yes);
+    EXPECT_EQ(save("seria.2.tlx", 1), native("seria.tlx"));
+    EXPECT_NE(bytes("seria.tlx"), old);
+    messages.clear();
+    save("seria.tlx", 1);  // the name chosen is the name written: the dialog has asked already
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DataFilesTest, LoadWarningsAndFilesWithoutData)
+{
+    const QString caption = QStringLiteral("Ostrzeżenie ładowania zbioru danych!|");
+    writeFile("slowa.txt", "1 x 3 4\ny 6 z 8\n");
+    open("slowa.txt", 5);
+    EXPECT_EQ(boxes(), std::vector<QString>{caption + "Pominięto fragmenty pliku, które nie są liczbami (3); ich "
+                                                      "komórki pozostały puste."});
+    EXPECT_EQ(sheet->CellNumber(2, 2), 6.0);
+
+    messages.clear();
+    writeFile("bajty.dat", "Pr\xC4\x99" "dko\x9C\xC4\x87\t2\r\n");
+    open("bajty.dat", 2);
+    EXPECT_EQ(boxes(), std::vector<QString>{caption + "Plik zawiera bajty, które nie są poprawnym tekstem UTF-8 (1); "
+                                                      "zastąpiono je znakiem �."});
+
+    // No data, through every entry and the data list: refused, the sheet and panel 0 kept.
+    writeFile("pusty.tlx", "");
+    writeFile("pusty.xls", "");
+    writeFile("puste.dat", " \r\n\r\n");
+    writeFile("puste.txt", "\r\n");
+    sheet->setCellNumber(1, 1, 7.0);
+    const QString panel = form().StatusBar1->panelText(0);
+    for (const auto& [name, entry] : {std::pair{"pusty.tlx", 1}, std::pair{"puste.dat", 2}, std::pair{"pusty.xls", 3},
+                                      std::pair{"puste.txt", 4}, std::pair{"puste.txt", 5}, std::pair{"pusty.tlx", 0}}) {
+        messages.clear();
+        if (entry == 0)
+            files->Ogolna_procedure_Ladowania_Danych_zPopupu(folder() + u'/' + QLatin1String(name));
+        else
+            open(QLatin1String(name), entry);
+        EXPECT_EQ(boxes(), std::vector<QString>{"Błąd ładowania zbioru danych!|Nie można odczytać pliku: "
+                                                + native(QLatin1String(name)) + "\nPlik nie zawiera danych."})
+            << name << " " << entry;
+        EXPECT_EQ(sheet->CellNumber(1, 1), 7.0);
+        EXPECT_EQ(form().StatusBar1->panelText(0), panel);
+    }
+}
+
+TEST_F(DataFilesTest, ATextCutToFitTheFormatIsReportedOnSave)
+{
+    sheet->setCellText(3, 2, QString(40000, u'x'));
+    sheet->setCellText(5, 1, QString(40000, u'y'));
+    save("dlugi", 3);
+    EXPECT_EQ(boxes(), std::vector<QString>{"Ostrzeżenie ładowania zbioru danych!|Tekst w komórce B3 jest za długi "
+                                            "dla tego formatu i został skrócony."});
+    messages.clear();
+    save("dlugi", 1);  // .tlx keeps any length
+    EXPECT_TRUE(messages.empty());
+}
+
 } // namespace

@@ -191,4 +191,17 @@ TEST_F(SheetTest, UserSelectionInTheGridIsTheSelectionTheProgramReads)
     EXPECT_EQ(sheet.SelEndCol(), 4);
 }
 
+TEST_F(SheetTest, ANumberThatIsNotFiniteIsStoredAsTheTextNumError)
+{
+    const double values[] = {INFINITY, -INFINITY, NAN};
+    for (int row = 1; row <= 3; ++row) {
+        sheet.setCellNumber(row, 1, values[row - 1]);
+        EXPECT_EQ(sheet.CellType(row, 1), TF1Book::TextCell);
+        EXPECT_EQ(sheet.CellText(row, 1), QStringLiteral("#NUM!"));
+        EXPECT_EQ(sheet.CellNumber(row, 1), 0.0);
+    }
+    sheet.setCellNumber(4, 1, 2.5);
+    EXPECT_EQ(sheet.CellType(4, 1), TF1Book::NumberCell);
+}
+
 } // namespace

@@ -28,7 +28,8 @@ struct SheetReadResult {
     QString error;
 };
 
-// A writer's outcome: empty error on success.
+// A writer's outcome: empty error on success; the first cell (as "A1") whose text was cut to
+// fit the format, empty when nothing was cut.
 struct SheetWriteResult {
     bool ok = false;
     QString error;

@@ -1,6 +1,7 @@
 #include "worksheet/formats/SheetBounds.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tallox {
 
@@ -8,6 +9,54 @@ QString outsideSheetWarning()
 {
     return QStringLiteral("Plik zawiera dane poza arkuszem (200 wierszy, 26 kolumn) - wczytano tylko "
                           "dane mieszczące się w arkuszu.");
+}
+
+QStringList loadWarnings(const SheetLoadResult& result)
+{
+    QStringList warnings;
+    if (result.truncated)
+        warnings << outsideSheetWarning();
+    if (result.invalidBytes > 0)
+        warnings << QStringLiteral("Plik zawiera bajty, które nie są poprawnym tekstem UTF-8 (%1); "
+                                   "zastąpiono je znakiem \uFFFD.")
+                        .arg(result.invalidBytes);
+    if (result.notNumbers > 0)
+        warnings << QStringLiteral("Pominięto fragmenty pliku, które nie są liczbami (%1); ich "
+                                   "komórki pozostały puste.")
+                        .arg(result.notNumbers);
+    return warnings;
+}
+
+QString noDataReason() { return QStringLiteral("Plik nie zawiera danych."); }
+
+QString binaryFileReason()
+{
+    return QStringLiteral("Plik nie jest plikiem danych tekstowych (zawiera dane binarne).");
+}
+
+void refuseWithoutCells(SheetLoadResult& result)
+{
+    if (!result.ok || !result.sheet.cells.empty())
+        return;
+    result.ok = false;
+    result.error = result.truncated ? QStringLiteral("Plik zawiera dane tylko poza arkuszem (%1 wierszy, %2 kolumn).")
+                                          .arg(sheetRows)
+                                          .arg(sheetColumns)
+                                    : noDataReason();
+    result.truncated = false;
+}
+
+void makeCellsStorable(SheetCells& sheet)
+{
+    for (SheetCell& cell : sheet.cells) {
+        if (cell.kind == SheetCell::Kind::Number && !std::isfinite(cell.number)) {
+            cell.kind = SheetCell::Kind::Text;
+            cell.number = 0.0;
+            cell.text = QStringLiteral("#NUM!");
+        } else if (cell.kind == SheetCell::Kind::Text) {
+            cell.text.replace(QChar(u'\0'), QChar::ReplacementCharacter);
+        }
+    }
 }
 
 bool dropCellsOutsideSheet(SheetCells& sheet)

@@ -1,18 +1,21 @@
 #include "worksheet/formats/SheetFile.h"
 
+#include "worksheet/formats/FileAccess.h"
 #include "worksheet/formats/TextDataReader.h"
 #include "worksheet/formats/TlxFormat.h"
 #include "worksheet/formats/TsvFormat.h"
 #include "worksheet/formats/xls/XlsFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
 
 namespace tallox {
 
 namespace {
+
+constexpr char compoundSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+constexpr qsizetype compoundSignatureSize = sizeof compoundSignature - 1;
 
 SheetLoadResult failure(const QString& why)
 {
@@ -21,130 +24,121 @@ SheetLoadResult failure(const QString& why)
     return result;
 }
 
-// The whole file, or a reason why it cannot be had.
-bool readWholeFile(const QString& path, QByteArray& bytes, QString& error)
+bool holdsNoData(const QByteArray& bytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error = QStringLiteral("Nie można otworzyć pliku: plik nie istnieje.");
-        return false;
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    return std::all_of(bytes.begin() + start, bytes.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+}
+
+SheetLoadResult readXlsBytes(const QByteArray& bytes)
+{
+    SheetLoadResult result;
+    xls::XlsReadResult read = xls::readXls(bytes);
+    const bool outsideSheet = read.outsideSheet;
+    static_cast<SheetReadResult&>(result) = std::move(read);
+    if (!result.ok) {
+        result.sheet = {};
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("Plik skoroszytu Excela jest uszkodzony.");
+        return result;
     }
-    if (info.isDir()) {
-        error = QStringLiteral("Nie można otworzyć pliku: wskazana ścieżka jest folderem.");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.error() == QFileDevice::PermissionsError
-                    ? QStringLiteral("Nie można otworzyć pliku: brak uprawnień do odczytu.")
-                    : QStringLiteral("Nie można otworzyć pliku.");
-        return false;
-    }
-    if (file.size() > largestSheetFile) {
-        error = QStringLiteral("Plik jest zbyt duży, by mógł być plikiem danych arkusza.");
-        return false;
-    }
-    // Read at most one byte past the limit: a device that reports no size is still bounded.
-    bytes = file.read(largestSheetFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Nie można odczytać pliku.");
-        return false;
-    }
-    if (bytes.size() > largestSheetFile) {
-        error = QStringLiteral("Plik jest zbyt duży, by mógł być plikiem danych arkusza.");
-        return false;
-    }
-    return true;
+    // The reader leaves out what lies beyond row 200 or column Z and says whether there was any.
+    result.truncated = dropCellsOutsideSheet(result.sheet) || outsideSheet;
+    makeCellsStorable(result.sheet);
+    return result;
 }
 
 } // namespace
 
-SheetLoadResult readSheetBytes(const QByteArray& bytes, const QLocale& locale)
+SheetFileType detectSheetFileType(const QByteArray& bytes, const QString& fileName)
 {
     if (looksLikeTlx(bytes))
-        return readTlx(bytes);
-    if (xls::looksLikeXls(bytes)) {
-        SheetLoadResult result;
-        xls::XlsReadResult read = xls::readXls(bytes);
-        static_cast<SheetReadResult&>(result) = std::move(read);
-        if (result.ok)
-            result.truncated = read.outsideSheet;
-        else
-            result.sheet = {};
-        return result;
+        return SheetFileType::Tlx;
+    if (bytes.startsWith(QByteArrayView(compoundSignature, compoundSignatureSize)))
+        return SheetFileType::Xls;
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (suffix.compare(QLatin1String("tlx"), Qt::CaseInsensitive) == 0)
+        return SheetFileType::Tlx;
+    if (suffix.compare(QLatin1String("xls"), Qt::CaseInsensitive) == 0)
+        return SheetFileType::Xls;
+    if (!bytes.isEmpty() && bytes.size() < compoundSignatureSize
+        && QByteArrayView(compoundSignature, compoundSignatureSize).startsWith(bytes))
+        return SheetFileType::Xls;
+    return SheetFileType::Tsv;
+}
+
+SheetLoadResult readSheetBytes(const QByteArray& bytes, const QLocale& locale, const QString& fileName)
+{
+    if (holdsNoData(bytes))
+        return failure(noDataReason());
+    const SheetFileType type = detectSheetFileType(bytes, fileName);
+    SheetLoadResult result;
+    switch (type) {
+    case SheetFileType::Tlx: result = readTlx(bytes); break;
+    case SheetFileType::Xls: result = readXlsBytes(bytes); break;
+    case SheetFileType::Tsv: result = readTsv(bytes, locale); break;
     }
-    return readTsv(bytes, locale);
+    result.type = type;
+    refuseWithoutCells(result);
+    return result;
 }
 
 SheetLoadResult readSheetFile(const QString& path, const QLocale& locale)
 {
     QByteArray bytes;
     QString error;
-    if (!readWholeFile(path, bytes, error))
+    if (!readRegularFile(path, largestSheetFile, bytes, error))
         return failure(error);
-    return readSheetBytes(bytes, locale);
+    return readSheetBytes(bytes, locale, QFileInfo(path).fileName());
 }
 
 SheetLoadResult readTextDataFile(const QString& path)
 {
     QByteArray bytes;
     QString error;
-    if (!readWholeFile(path, bytes, error))
+    if (!readRegularFile(path, largestSheetFile, bytes, error))
         return failure(error);
+    // A worksheet file picked through a text entry is still read as what it is, never as numbers
+    // found among its bytes.
+    const QString name = QFileInfo(path).fileName();
+    if (!holdsNoData(bytes) && detectSheetFileType(bytes, name) != SheetFileType::Tsv)
+        return readSheetBytes(bytes, QLocale::c(), name);  // no locale in .tlx or .xls
     return readTextData(bytes);
 }
 
-QByteArray sheetFileBytes(int typeCode, const SheetCells& sheet, const QLocale& locale)
+QByteArray sheetFileBytes(SheetFileType type, const SheetCells& sheet, const QLocale& locale)
 {
-    switch (typeCode) {
-    case tlxFileType: return writeTlx(sheet);
-    case tsvFileType: return writeTsv(sheet, locale);
-    case xlsFileType: return xls::writeXls(sheet);
-    default: return {};
+    switch (type) {
+    case SheetFileType::Tlx: return writeTlx(sheet);
+    case SheetFileType::Tsv: return writeTsv(sheet, locale);
+    case SheetFileType::Xls: return xls::writeXls(sheet);
     }
+    return {};
 }
 
-SheetWriteResult writeSheetFile(const QString& path, int typeCode, const SheetCells& sheet,
+SheetWriteResult writeSheetFile(const QString& path, SheetFileType type, const SheetCells& sheet,
                                 const QLocale& locale)
 {
     SheetWriteResult result;
-    if (typeCode != tlxFileType && typeCode != tsvFileType && typeCode != xlsFileType) {
-        result.error = QStringLiteral("Nieznany rodzaj pliku danych (kod %1).").arg(typeCode);
+    if (type != SheetFileType::Tlx && type != SheetFileType::Tsv && type != SheetFileType::Xls) {
+        result.error = QStringLiteral("Nieznany rodzaj pliku danych (kod %1).").arg(int(type));
         return result;
     }
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists() || !folder.isDir()) {
-        result.error = QStringLiteral("Nie można zapisać pliku: folder docelowy nie istnieje.");
-        return result;
-    }
-    if (target.isDir()) {
-        result.error = QStringLiteral("Nie można zapisać pliku: pod tą nazwą istnieje folder.");
-        return result;
-    }
-
     // Every format writes at least a header or a signature, except a tab-separated empty sheet;
     // an empty result anywhere else means the writer failed.
-    const QByteArray bytes = sheetFileBytes(typeCode, sheet, locale);
-    if (bytes.isEmpty() && typeCode != tsvFileType) {
+    const QByteArray bytes = sheetFileBytes(type, sheet, locale);
+    if (bytes.isEmpty() && type != SheetFileType::Tsv) {
         result.error = QStringLiteral("Nie można zapisać arkusza w wybranym formacie.");
         return result;
     }
+    result.error = replaceFileContent(path, bytes);
+    result.ok = result.error.isEmpty();
+    if (!result.ok)
+        return result;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.error() == QFileDevice::PermissionsError || !folder.isWritable()
-                           ? QStringLiteral("Nie można zapisać pliku: brak uprawnień do zapisu w tym folderze.")
-                           : QStringLiteral("Nie można zapisać pliku.");
-        return result;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        result.error = QStringLiteral("Nie można zapisać pliku (czy na dysku jest wolne miejsce?).");
-        return result;
-    }
-    result.ok = true;
-    if (typeCode == xlsFileType)
+    // The first text, in row order, that the format could not hold whole (only .xls limits them).
+    if (type == SheetFileType::Xls)
         result.truncatedCell = xls::truncatedTextCell(sheet);
     return result;
 }

@@ -1,90 +1,108 @@
 #include "worksheet/formats/TextDataReader.h"
 
 #include "worksheet/formats/LocaleNumber.h"
+#include "worksheet/formats/TextDecoding.h"
 
-#include <string_view>
+#include <string>
 
 namespace tallox {
 
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isSeparator(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
-// Walks the bytes the way the reader reads them.
+// Walks the text the way the reader reads it.
 class TextDataScanner {
 public:
-    explicit TextDataScanner(std::string_view bytes) : bytes_(bytes) {}
+    explicit TextDataScanner(QStringView text) : text_(text) {}
 
-    bool atEnd() const { return pos_ >= bytes_.size(); }
+    bool atEnd() const { return pos_ >= text_.size(); }
 
-    // The next run (at most textDataRunLength bytes) after blanks, tabs and line ends; empty at
-    // the end of the file.
-    std::string_view nextRun()
+    // The next run (at most textDataRunLength characters) after blanks, tabs and line ends;
+    // empty at the end of the file.
+    QStringView nextRun()
     {
-        while (!atEnd() && isSeparator(bytes_[pos_]))
+        while (!atEnd() && isSeparator(text_[pos_]))
             ++pos_;
-        const std::size_t start = pos_;
-        while (!atEnd() && !isSeparator(bytes_[pos_]) && pos_ - start < std::size_t(textDataRunLength))
+        const qsizetype start = pos_;
+        while (!atEnd() && !isSeparator(text_[pos_]) && pos_ - start < textDataRunLength)
             ++pos_;
-        return bytes_.substr(start, pos_ - start);
+        return text_.sliced(start, pos_ - start);
     }
 
     // Skips the rest of the current line and its line end (LF, or a CR alone).
     void skipRestOfLine()
     {
-        while (!atEnd() && bytes_[pos_] != '\n' && bytes_[pos_] != '\r')
+        while (!atEnd() && text_[pos_] != u'\n' && text_[pos_] != u'\r')
             ++pos_;
         if (atEnd())
             return;
-        if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n')
+        if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n')
             ++pos_;
         ++pos_;
     }
 
     // True when something other than blanks, tabs and line ends is left.
-    bool hasMoreRuns() const
-    {
-        for (std::size_t i = pos_; i < bytes_.size(); ++i)
-            if (!isSeparator(bytes_[i]))
-                return true;
-        return false;
-    }
+    bool hasMoreRuns() const { return !holdsOnlyBlanks(text_.sliced(pos_)); }
 
 private:
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
+    QStringView text_;
+    qsizetype pos_ = 0;
 };
+
+// The run as a dotted number; a run with any character outside ASCII is none.
+bool readRun(QStringView run, double& value)
+{
+    std::string ascii;
+    ascii.reserve(std::size_t(run.size()));
+    for (const QChar c : run) {
+        if (c.unicode() > 0x7F)
+            return false;
+        ascii += char(c.unicode());
+    }
+    return readDottedNumber(ascii, value);
+}
 
 } // namespace
 
 SheetLoadResult readTextData(const QByteArray& bytes)
 {
-    std::string_view view(bytes.constData(), std::size_t(bytes.size()));
-    if (view.starts_with("\xEF\xBB\xBF"))
-        view.remove_prefix(3);
-    TextDataScanner scanner(view);
-
     SheetLoadResult result;
-    result.ok = true;
+    const DecodedText decoded = decodeDataText(bytes);
+    if (holdsControlCharacters(decoded.text)) {
+        result.error = binaryFileReason();
+        return result;
+    }
+    if (holdsOnlyBlanks(decoded.text)) {
+        result.error = noDataReason();
+        return result;
+    }
+    result.invalidBytes = decoded.invalidBytes;
+    TextDataScanner scanner(decoded.text);
     for (int row = 1; !scanner.atEnd(); ++row) {
         if (row > sheetRows) {
             result.truncated = scanner.hasMoreRuns();
             break;
         }
         for (int col = 1; col <= 4; ++col) {
-            const std::string_view run = scanner.nextRun();
+            const QStringView run = scanner.nextRun();
             SheetCell cell;
             cell.row = row;
             cell.col = col;
             cell.kind = SheetCell::Kind::Number;
-            if (run.empty())
+            if (run.empty()) {
                 cell.number = 0.0;  // past the end of the file
-            else if (!readDottedNumber(run, cell.number))
-                continue;           // not a number: the cell stays empty
+            } else if (!readRun(run, cell.number)) {
+                ++result.notNumbers;  // not a number: the cell stays empty
+                continue;
+            }
             result.sheet.cells.push_back(cell);
         }
         scanner.skipRestOfLine();
     }
+    makeCellsStorable(result.sheet);
+    result.ok = true;
+    refuseWithoutCells(result);
     return result;
 }
 

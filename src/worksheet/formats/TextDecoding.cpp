@@ -32,6 +32,37 @@ bool startsWith(const QByteArray& bytes, const char* prefix, qsizetype n)
     return bytes.size() >= n && std::equal(prefix, prefix + n, bytes.constData());
 }
 
+// The length of the valid UTF-8 sequence at p (n bytes left) and its code point; 0 when the
+// bytes there are no such sequence (overlong forms, surrogates and values past U+10FFFF are not).
+int utf8Sequence(const unsigned char* p, qsizetype n, char32_t& code)
+{
+    const unsigned char lead = p[0];
+    int length = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, code = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, code = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, code = lead & 0x07, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (n < length)
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        if ((p[k] & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (p[k] & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 } // namespace
 
 QString decodeWindows1250(const QByteArray& bytes)
@@ -55,7 +86,7 @@ std::optional<QString> decodeUtf8Strict(const QByteArray& bytes)
     return text;
 }
 
-QString decodeDataText(const QByteArray& bytes)
+DecodedText decodeDataText(const QByteArray& bytes)
 {
     if (startsWith(bytes, "\xFF\xFE", 2) || startsWith(bytes, "\xFE\xFF", 2)) {
         const auto encoding = bytes.at(0) == '\xFF' ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
@@ -71,11 +102,59 @@ QString decodeDataText(const QByteArray& bytes)
             else if (text[i].isHighSurrogate())
                 ++i;
         }
-        return text;
+        return {text, 0};
     }
-    if (std::optional<QString> text = decodeUtf8Strict(bytes))
-        return *text;
-    return decodeWindows1250(bytes);
+    // UTF-8 as long as it holds one valid multi-byte sequence: a few bad bytes in a UTF-8 file
+    // are damage, each shown as the replacement mark. Bytes with no such sequence at all are an
+    // older Windows file.
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    QString text;
+    text.reserve(n);
+    int invalid = 0;
+    bool multiByte = false;
+    for (qsizetype i = 0; i < n;) {
+        char32_t code = 0;
+        const int length = utf8Sequence(p + i, n - i, code);
+        if (length == 0) {
+            text += QChar::ReplacementCharacter;
+            ++invalid;
+            ++i;
+            continue;
+        }
+        multiByte = multiByte || length > 1;
+        if (QChar::requiresSurrogates(code)) {
+            text += QChar(QChar::highSurrogate(code));
+            text += QChar(QChar::lowSurrogate(code));
+        } else {
+            text += QChar(char16_t(code));
+        }
+        i += length;
+    }
+    if (invalid > 0 && !multiByte)
+        return {decodeWindows1250(bytes), 0};
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return {text, invalid};
+}
+
+bool holdsControlCharacters(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            continue;
+        if (c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+bool holdsOnlyBlanks(QStringView text)
+{
+    for (const QChar c : text)
+        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r')
+            return false;
+    return true;
 }
 
 } // namespace tallox

@@ -160,22 +160,49 @@ bool unescapeText(QStringView field, QString& text)
     return true;
 }
 
-// The header's version number, or 0 when the line is not a header.
-int headerVersion(QStringView line)
+QString damagedHeader(const QString& what)
+{
+    return QStringLiteral("Plik arkusza Tallox jest uszkodzony: %1.").arg(what);
+}
+
+QString notTlx()
+{
+    return QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”).");
+}
+
+// Checks the first line (its CR LF or LF taken off); `lastLine` tells that the file ends with
+// it. Empty when it is a header this program reads, else what is wrong with it, said as
+// precisely as the line allows.
+QString headerProblem(QStringView line, bool lastLine)
 {
     const QLatin1String signature(tlxSignature);
-    if (!line.startsWith(signature))
-        return 0;
-    const QStringView number = line.sliced(signature.size());
-    if (number.isEmpty() || number.size() > 6 || number.startsWith(u'0'))
-        return 0;
-    int v = 0;
-    for (const QChar c : number) {
-        if (c < u'0' || c > u'9')
-            return 0;
-        v = v * 10 + (c.unicode() - u'0');
+    if (line.contains(QChar(u'\0')))
+        return damagedHeader(QStringLiteral("nagłówek zawiera znak NUL (dane binarne)"));
+    if (line.contains(u'\r'))
+        return damagedHeader(QStringLiteral("końce wierszy tylko CR (bez znaku LF)"));
+    if (!line.startsWith(signature)) {
+        if (lastLine && !line.isEmpty() && signature.startsWith(line))
+            return damagedHeader(QStringLiteral("plik kończy się w nagłówku (mógł zostać ucięty)"));
+        return notTlx();
     }
-    return v;
+    QStringView number = line.sliced(signature.size());
+    if (number.isEmpty())
+        return damagedHeader(QStringLiteral("w nagłówku brak numeru wersji"));
+    if (number.endsWith(u' '))
+        return damagedHeader(QStringLiteral("nagłówek ma na końcu spację"));
+    if (number.endsWith(u'\t'))
+        return damagedHeader(QStringLiteral("nagłówek ma na końcu tabulator"));
+    const bool digits = std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!digits || number.startsWith(u'0'))
+        return damagedHeader(QStringLiteral("niepoprawny numer wersji w nagłówku („%1”)").arg(number.left(20)));
+    // Digits only, no leading zero: a number of more digits than ours is a newer version.
+    const QString ours = QString::number(tlxVersion);
+    if (number.size() > ours.size() || (number.size() == ours.size() && number > QStringView(ours)))
+        return QStringLiteral("Plik zapisano w nowszej wersji formatu Tallox (wersja %1); "
+                              "ten program czyta wersję %2.")
+            .arg(number.left(20))
+            .arg(tlxVersion);
+    return {};
 }
 
 // One line "row TAB col TAB kind TAB value" into the cell; the reason when it is damaged.
@@ -255,7 +282,6 @@ SheetLoadResult readTlx(const QByteArray& bytes)
         failed.error = why;
         return failed;
     };
-    const QString notTlx = QStringLiteral("Plik nie jest arkuszem Tallox (brak nagłówka „Tallox worksheet”).");
     const std::optional<QString> decoded = decodeUtf8Strict(bytes);
     if (!decoded)
         return fail(QStringLiteral("Plik arkusza Tallox jest uszkodzony: nie jest poprawnym tekstem UTF-8."));
@@ -275,14 +301,8 @@ SheetLoadResult readTlx(const QByteArray& bytes)
         ++lineNumber;
 
         if (lineNumber == 1) {
-            const int version = headerVersion(line);
-            if (version == 0)
-                return fail(notTlx);
-            if (version > tlxVersion)
-                return fail(QStringLiteral("Plik zapisano w nowszej wersji formatu Tallox (wersja %1); "
-                                           "ten program czyta wersję %2.")
-                                .arg(version)
-                                .arg(tlxVersion));
+            if (const QString why = headerProblem(line, lineFeed < 0); !why.isEmpty())
+                return fail(why);
             continue;
         }
         if (ended) {
@@ -295,6 +315,8 @@ SheetLoadResult readTlx(const QByteArray& bytes)
             continue;
         }
 
+        if (line.contains(QChar(u'\0')))
+            return fail(damagedLine(lineNumber, QStringLiteral("znak NUL (dane binarne)")));
         SheetCell cell;
         bool beyondSheet = false;
         if (const QString why = parseCellLine(line, cell, beyondSheet); !why.isEmpty())
@@ -312,10 +334,11 @@ SheetLoadResult readTlx(const QByteArray& bytes)
     }
 
     if (lineNumber == 0)
-        return fail(notTlx);
+        return fail(noDataReason());
     if (!ended)
         return fail(QStringLiteral("Plik arkusza jest niekompletny: brak wiersza końcowego „end” "
                                    "(plik mógł zostać ucięty)."));
+    makeCellsStorable(result.sheet);
     result.ok = true;
     return result;
 }

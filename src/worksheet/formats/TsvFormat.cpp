@@ -34,6 +34,19 @@ bool needsQuotes(const QLocale& locale, const QString& text, bool firstCell)
     return readsAsNumber(locale, text);
 }
 
+// A text file holds no control characters but tab, CR and LF (a reader takes any other for a
+// binary file): the rest are written as U+FFFD.
+QString withoutControlCharacters(const QString& text)
+{
+    if (!holdsControlCharacters(text))
+        return text;
+    QString out = text;
+    for (QChar& c : out)
+        if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\n' && c != u'\r')
+            c = QChar::ReplacementCharacter;
+    return out;
+}
+
 } // namespace
 
 QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
@@ -62,12 +75,15 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
                 continue;
             if (cell->kind == SheetCell::Kind::Number) {
                 out += shortestNumberText(cell->number, locale);
-            } else if (needsQuotes(locale, cell->text, row == 1 && col == 1)) {
-                out += u'"';
-                out += QString(cell->text).replace(QLatin1String("\""), QLatin1String("\"\""));
-                out += u'"';
             } else {
-                out += cell->text;
+                const QString text = withoutControlCharacters(cell->text);
+                if (needsQuotes(locale, text, row == 1 && col == 1)) {
+                    out += u'"';
+                    out += QString(text).replace(QLatin1String("\""), QLatin1String("\"\""));
+                    out += u'"';
+                } else {
+                    out += text;
+                }
             }
         }
         out += QLatin1String("\r\n");
@@ -78,13 +94,17 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
 SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale)
 {
     SheetLoadResult result;
-    const QString decoded = decodeDataText(bytes);
-    // No text file holds a NUL character; a file that does is an image, a program, an archive.
-    if (decoded.contains(QChar(u'\0'))) {
-        result.error = QStringLiteral("Plik nie jest plikiem danych tekstowych (zawiera dane binarne).");
+    const DecodedText decoded = decodeDataText(bytes);
+    if (holdsControlCharacters(decoded.text)) {
+        result.error = binaryFileReason();
         return result;
     }
-    const QStringView text(decoded);
+    if (holdsOnlyBlanks(decoded.text)) {
+        result.error = noDataReason();
+        return result;
+    }
+    result.invalidBytes = decoded.invalidBytes;
+    const QStringView text(decoded.text);
     const qsizetype n = text.size();
 
     int row = 1;
@@ -151,7 +171,9 @@ SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale)
             col = 1;
         }
     }
+    makeCellsStorable(result.sheet);
     result.ok = true;
+    refuseWithoutCells(result);
     return result;
 }
 

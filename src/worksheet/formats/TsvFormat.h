@@ -10,13 +10,16 @@
 
 namespace tallox {
 
-// Reads UTF-8 (with or without BOM), UTF-16 with BOM, else Windows-1250; lines end in CR LF,
-// LF or CR. A field is a number when the whole of it reads as one in the locale (no digit
-// grouping), otherwise a text. A file holding NUL bytes is binary and fails with a reason.
+// Reads text as decodeDataText decodes it (bytes that are not UTF-8 counted in invalidBytes);
+// lines end in CR LF, LF or CR. A field is a number when the whole of it reads as one in the
+// locale (no digit grouping), otherwise a text. A file holding control characters other than
+// tab, CR and LF is binary, one of blanks and line ends only holds no data: both fail with a
+// reason.
 SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale);
 
 // UTF-8 without BOM, CR LF after every row up to the last non-empty one; each number in the
-// shortest form that reads back (in the same locale) to the same double.
+// shortest form that reads back (in the same locale) to the same double. Control characters
+// other than tab, CR and LF in texts are written as U+FFFD.
 QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale);
 
 } // namespace tallox

@@ -105,9 +105,22 @@ void expectSameCells(const SheetCells& expected, const SheetCells& actual)
     }
 }
 
+// What a format keeps of the cells: a text file holds no control characters but tab, CR and
+// LF, so the tab-separated writer puts U+FFFD for the others.
+SheetCells keptBy(SheetFileType type, SheetCells sheet)
+{
+    if (type != SheetFileType::Tsv)
+        return sheet;
+    for (SheetCell& cell : sheet.cells)
+        for (QChar& c : cell.text)
+            if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\n' && c != u'\r')
+                c = QChar::ReplacementCharacter;
+    return sheet;
+}
+
 struct RoundTripCase {
     const char* name;
-    int typeCode;
+    SheetFileType type;
     QLocale locale;
 };
 
@@ -120,11 +133,11 @@ TEST_P(FullSheetRoundTrip, BytesReadBackIntoTheSameCells)
     for (std::uint64_t seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         const SheetCells sheet = randomFullSheet(seed);
-        const QByteArray bytes = sheetFileBytes(GetParam().typeCode, sheet, GetParam().locale);
+        const QByteArray bytes = sheetFileBytes(GetParam().type, sheet, GetParam().locale);
         const SheetLoadResult back = readSheetBytes(bytes, GetParam().locale);
         ASSERT_TRUE(back.ok) << back.error.toStdString();
         EXPECT_FALSE(back.truncated);
-        expectSameCells(sheet, back.sheet);
+        expectSameCells(keptBy(GetParam().type, sheet), back.sheet);
     }
 }
 
@@ -134,18 +147,18 @@ TEST_P(FullSheetRoundTrip, FileWrittenThroughTheEntryPointReadsBack)
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("pomiary.dat"));
     const SheetCells sheet = randomFullSheet(7);
-    const SheetWriteResult written = writeSheetFile(path, GetParam().typeCode, sheet, GetParam().locale);
+    const SheetWriteResult written = writeSheetFile(path, GetParam().type, sheet, GetParam().locale);
     ASSERT_TRUE(written.ok) << written.error.toStdString();
     const SheetLoadResult back = readSheetFile(path, GetParam().locale);
     ASSERT_TRUE(back.ok) << back.error.toStdString();
-    expectSameCells(sheet, back.sheet);
+    expectSameCells(keptBy(GetParam().type, sheet), back.sheet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FullSheetRoundTrip,
-                         testing::Values(RoundTripCase{"TlxPolish", tlxFileType, polish},
-                                         RoundTripCase{"TlxEnglish", tlxFileType, english},
-                                         RoundTripCase{"TsvPolish", tsvFileType, polish},
-                                         RoundTripCase{"TsvEnglish", tsvFileType, english}),
+                         testing::Values(RoundTripCase{"TlxPolish", SheetFileType::Tlx, polish},
+                                         RoundTripCase{"TlxEnglish", SheetFileType::Tlx, english},
+                                         RoundTripCase{"TsvPolish", SheetFileType::Tsv, polish},
+                                         RoundTripCase{"TsvEnglish", SheetFileType::Tsv, english}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SheetRoundTrip, SparseSheetKeepsItsHolesAndEmptyTextsStayEmpty)
@@ -156,7 +169,7 @@ TEST(SheetRoundTrip, SparseSheetKeepsItsHolesAndEmptyTextsStayEmpty)
     sheet.cells.push_back({7, 1, SheetCell::Kind::Text, 0.0, QString()});  // an empty cell
     SheetCells expected;
     expected.cells = {sheet.cells[0], sheet.cells[1]};
-    for (int type : {int(tlxFileType), int(tsvFileType)}) {
+    for (SheetFileType type : {SheetFileType::Tlx, SheetFileType::Tsv}) {
         const SheetLoadResult back = readSheetBytes(sheetFileBytes(type, sheet, polish), polish);
         ASSERT_TRUE(back.ok);
         expectSameCells(expected, back.sheet);
@@ -166,7 +179,7 @@ TEST(SheetRoundTrip, SparseSheetKeepsItsHolesAndEmptyTextsStayEmpty)
 TEST(SheetRoundTrip, XlsThroughTheEntryPointWhenTheWriterIsAvailable)
 {
     const SheetCells sheet = randomFullSheet(11);
-    const QByteArray bytes = sheetFileBytes(xlsFileType, sheet, polish);
+    const QByteArray bytes = sheetFileBytes(SheetFileType::Xls, sheet, polish);
     if (bytes.isEmpty())
         GTEST_SKIP() << "the .xls writer produces nothing yet";
     const SheetLoadResult back = readSheetBytes(bytes, polish);

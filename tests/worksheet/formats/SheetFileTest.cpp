@@ -47,19 +47,22 @@ protected:
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
 };
 
-TEST_F(SheetFileTest, FormatIsRecognisedByContentNotByName)
+TEST_F(SheetFileTest, ASignatureOutweighsTheNameAndTheNameOutweighsTheGuess)
 {
-    // A .tlx written under a .dat name and tab-separated text under a .tlx name.
-    ASSERT_TRUE(writeSheetFile(path("a.dat"), tlxFileType, oneNumber(2.5), polish).ok);
-    ASSERT_TRUE(writeSheetFile(path("b.tlx"), tsvFileType, oneNumber(2.5), polish).ok);
+    // A .tlx written under a .dat name reads as .tlx; tab-separated text under a .tlx name is a
+    // damaged .tlx, not a sheet of whatever the text holds.
+    ASSERT_TRUE(writeSheetFile(path("a.dat"), SheetFileType::Tlx, oneNumber(2.5), polish).ok);
+    ASSERT_TRUE(writeSheetFile(path("b.tlx"), SheetFileType::Tsv, oneNumber(2.5), polish).ok);
     EXPECT_TRUE(contentOf(path("a.dat")).startsWith("Tallox worksheet 1\r\n"));
     EXPECT_EQ(contentOf(path("b.tlx")), QByteArray("2,5\r\n"));
-    for (const char* name : {"a.dat", "b.tlx"}) {
-        const SheetLoadResult result = readSheetFile(path(name), polish);
-        ASSERT_TRUE(result.ok) << name << ": " << result.error.toStdString();
-        ASSERT_EQ(result.sheet.cells.size(), 1u);
-        EXPECT_EQ(result.sheet.cells[0].number, 2.5);
-    }
+    const SheetLoadResult tlx = readSheetFile(path("a.dat"), polish);
+    ASSERT_TRUE(tlx.ok) << tlx.error.toStdString();
+    EXPECT_EQ(tlx.type, SheetFileType::Tlx);
+    ASSERT_EQ(tlx.sheet.cells.size(), 1u);
+    EXPECT_EQ(tlx.sheet.cells[0].number, 2.5);
+    const SheetLoadResult misnamed = readSheetFile(path("b.tlx"), polish);
+    EXPECT_FALSE(misnamed.ok);
+    EXPECT_TRUE(misnamed.error.contains(QStringLiteral("brak nagłówka"))) << misnamed.error.toStdString();
 }
 
 TEST_F(SheetFileTest, DamagedAndForeignFilesGiveAReasonNotCells)
@@ -75,12 +78,15 @@ TEST_F(SheetFileTest, DamagedAndForeignFilesGiveAReasonNotCells)
     }
 }
 
-TEST_F(SheetFileTest, AnEmptyFileIsAnEmptySheet)
+TEST_F(SheetFileTest, AFileWithoutDataIsRefusedThroughEveryReader)
 {
-    ASSERT_TRUE(writeBytes(path("empty.dat"), {}));
-    const SheetLoadResult result = readSheetFile(path("empty.dat"), polish);
-    EXPECT_TRUE(result.ok);
-    EXPECT_TRUE(result.sheet.cells.empty());
+    for (const char* name : {"empty.dat", "empty.tlx", "empty.xls", "blank.txt"}) {
+        ASSERT_TRUE(writeBytes(path(name), name[0] == 'b' ? QByteArray(" \t\r\n\n") : QByteArray()));
+        for (const SheetLoadResult& result : {readSheetFile(path(name), polish), readTextDataFile(path(name))}) {
+            EXPECT_FALSE(result.ok) << name;
+            EXPECT_EQ(result.error, noDataReason()) << name;
+        }
+    }
 }
 
 TEST_F(SheetFileTest, OpenErrorsAreReportedInPolish)
@@ -107,29 +113,29 @@ TEST_F(SheetFileTest, SavingIntoAMissingFolderOrUnderAFileFailsWithAReason)
 {
     ASSERT_TRUE(writeBytes(path("plik"), "x"));
     for (const QString& target : {path("brak/dane.tlx"), path("plik/dane.tlx")}) {
-        const SheetWriteResult result = writeSheetFile(target, tlxFileType, oneNumber(1), polish);
+        const SheetWriteResult result = writeSheetFile(target, SheetFileType::Tlx, oneNumber(1), polish);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.error.contains(QStringLiteral("folder docelowy"))) << result.error.toStdString();
     }
     EXPECT_EQ(contentOf(path("plik")), QByteArray("x"));
 
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("katalog.tlx")));
-    EXPECT_FALSE(writeSheetFile(path("katalog.tlx"), tlxFileType, oneNumber(1), polish).ok);
+    EXPECT_FALSE(writeSheetFile(path("katalog.tlx"), SheetFileType::Tlx, oneNumber(1), polish).ok);
 }
 
 TEST_F(SheetFileTest, AFailedSaveLeavesTheOldFileWhole)
 {
     const QString target = path("dane.tlx");
-    ASSERT_TRUE(writeSheetFile(target, tlxFileType, oneNumber(1), polish).ok);
+    ASSERT_TRUE(writeSheetFile(target, SheetFileType::Tlx, oneNumber(1), polish).ok);
     const QByteArray before = contentOf(target);
 
-    const SheetWriteResult unknown = writeSheetFile(target, 2, oneNumber(2), polish);
+    const SheetWriteResult unknown = writeSheetFile(target, SheetFileType(2), oneNumber(2), polish);
     EXPECT_FALSE(unknown.ok);
     EXPECT_FALSE(unknown.error.isEmpty());
     EXPECT_EQ(contentOf(target), before);
 
     // Overwriting works and leaves no temporary files behind.
-    ASSERT_TRUE(writeSheetFile(target, tlxFileType, oneNumber(3), polish).ok);
+    ASSERT_TRUE(writeSheetFile(target, SheetFileType::Tlx, oneNumber(3), polish).ok);
     EXPECT_EQ(readSheetFile(target, polish).sheet.cells.at(0).number, 3.0);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("dane.tlx")});
 }
@@ -139,10 +145,10 @@ TEST_F(SheetFileTest, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile)
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop root";
     const QString target = path("dane.tlx");
-    ASSERT_TRUE(writeSheetFile(target, tlxFileType, oneNumber(1), polish).ok);
+    ASSERT_TRUE(writeSheetFile(target, SheetFileType::Tlx, oneNumber(1), polish).ok);
     const QByteArray before = contentOf(target);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const SheetWriteResult result = writeSheetFile(target, tlxFileType, oneNumber(2), polish);
+    const SheetWriteResult result = writeSheetFile(target, SheetFileType::Tlx, oneNumber(2), polish);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("uprawnień"))) << result.error.toStdString();

@@ -54,12 +54,13 @@ TEST(TextDataReader, MissingNumbersAtTheEndReadAsZero)
     // Without that extra line there is no extra row, with or without a final line end.
     EXPECT_EQ(readTextData("1 2 3 4").sheet.cells.size(), 4u);
     EXPECT_EQ(readTextData("1 2 3 4\n").sheet.cells.size(), 4u);
-    EXPECT_TRUE(readTextData("").sheet.cells.empty());
+    EXPECT_EQ(readTextData("").error, noDataReason());
 }
 
 TEST(TextDataReader, RunsThatAreNoNumberLeaveTheirCellEmptyAndReadingGoesOn)
 {
     const SheetLoadResult result = readTextData("1 abc 3,5 4\n-2.5e-3 +7 .5 1E3\n");
+    EXPECT_EQ(result.notNumbers, 2);
     EXPECT_EQ(cellsOf(result), (Cells{{{1, 1}, 1}, {{1, 4}, 4},
                                       {{2, 1}, -2.5e-3}, {{2, 2}, 7}, {{2, 3}, 0.5}, {{2, 4}, 1000}}));
 }
@@ -93,7 +94,7 @@ TEST(TextDataReader, StopsAfterRow200AndReportsWhatWasLeft)
     EXPECT_FALSE(readTextData(exact).truncated);
 }
 
-TEST(TextDataReader, SkipsAByteOrderMarkAndSurvivesBinaryInput)
+TEST(TextDataReader, SkipsAByteOrderMarkAndRefusesBinaryInput)
 {
     EXPECT_EQ(cellsOf(readTextData("\xEF\xBB\xBF" "5 6 7 8")).at({1, 1}), 5);
 
@@ -101,10 +102,9 @@ TEST(TextDataReader, SkipsAByteOrderMarkAndSurvivesBinaryInput)
     for (int i = 0; i < 4096; ++i)
         binary.append(char((i * 7919) & 0xFF));
     const SheetLoadResult result = readTextData(binary);
-    EXPECT_TRUE(result.ok);
-    for (const SheetCell& cell : result.sheet.cells) {
-        EXPECT_TRUE(cell.row >= 1 && cell.row <= 200 && cell.col >= 1 && cell.col <= 4);
-    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, binaryFileReason());
+    EXPECT_TRUE(result.sheet.cells.empty());
 }
 
 TEST(TextDataReader, DottedNumberShape)

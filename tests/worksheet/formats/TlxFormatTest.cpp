@@ -119,7 +119,7 @@ TEST(TlxFormat, CellsOutsideTheSheetAreLeftOutAndReported)
     EXPECT_FALSE(readTlx(writeTlx(smallSheet())).truncated);
 }
 
-TEST(TlxFormat, WriterEscapesControlsAndLoneSurrogatesSoTheyComeBack)
+TEST(TlxFormat, WriterEscapesControlsAndLoneSurrogatesSoTheyComeBackButNul)
 {
     SheetCells sheet;
     QString odd = QStringLiteral("a");
@@ -132,7 +132,8 @@ TEST(TlxFormat, WriterEscapesControlsAndLoneSurrogatesSoTheyComeBack)
     const SheetLoadResult back = readTlx(bytes);
     ASSERT_TRUE(back.ok);
     ASSERT_EQ(back.sheet.cells.size(), 1u);
-    EXPECT_EQ(back.sheet.cells[0].text, odd);
+    // Every control comes back but NUL, which no cell may hold: it is read as U+FFFD.
+    EXPECT_EQ(back.sheet.cells[0].text, QString(odd).replace(QChar(0x0000), QChar::ReplacementCharacter));
 }
 
 } // namespace

@@ -148,15 +148,18 @@ TEST(TsvFormat, Windows1250TableAgreesWithTheSystemConverter)
     EXPECT_EQ(decodeWindows1250(high), system(high));
 }
 
-TEST(TsvFormat, BinaryFilesAreRefusedAndEmptyFilesAreEmptySheets)
+TEST(TsvFormat, BinaryFilesAndFilesWithoutDataAreRefused)
 {
     const SheetLoadResult binary = readTsv(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), polish);
     EXPECT_FALSE(binary.ok);
-    EXPECT_FALSE(binary.error.isEmpty());
+    EXPECT_EQ(binary.error, binaryFileReason());
 
-    const SheetLoadResult empty = readTsv(QByteArray(), polish);
-    EXPECT_TRUE(empty.ok);
-    EXPECT_TRUE(empty.sheet.cells.empty());
+    for (const QByteArray& blank : {QByteArray(), QByteArray(" \t\r\n\r\n")}) {
+        const SheetLoadResult empty = readTsv(blank, polish);
+        EXPECT_FALSE(empty.ok);
+        EXPECT_EQ(empty.error, noDataReason());
+        EXPECT_TRUE(empty.sheet.cells.empty());
+    }
 }
 
 TEST(TsvFormat, RowsAndColumnsBeyondTheSheetAreLeftOutAndReported)
@@ -170,8 +173,10 @@ TEST(TsvFormat, RowsAndColumnsBeyondTheSheetAreLeftOutAndReported)
     EXPECT_EQ(tall.sheet.cells.size(), 200u);
     expectNumber(tall, 200, 1, 200);
 
+    // Nothing inside the sheet: refused rather than loaded as an empty sheet.
     const SheetLoadResult wide = readTsv(QByteArray(26, '\t') + "27\r\n", english);
-    EXPECT_TRUE(wide.truncated);
+    EXPECT_FALSE(wide.ok);
+    EXPECT_TRUE(wide.error.contains(QStringLiteral("tylko poza arkuszem"))) << wide.error.toStdString();
     EXPECT_TRUE(wide.sheet.cells.empty());
 
     // Empty fields and empty lines past the edge are no data.

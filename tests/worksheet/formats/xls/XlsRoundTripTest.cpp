@@ -218,7 +218,7 @@ TEST(XlsRoundTrip, WriterNormalisesWhatAWorkbookCannotHold)
     // The save reports it too.
     QTemporaryDir dir;
     const SheetWriteResult saved =
-        writeSheetFile(dir.filePath(QStringLiteral("dlugie.xls")), xlsFileType, sheet, QLocale::c());
+        writeSheetFile(dir.filePath(QStringLiteral("dlugie.xls")), SheetFileType::Xls, sheet, QLocale::c());
     ASSERT_TRUE(saved.ok) << saved.error.toStdString();
     EXPECT_EQ(saved.truncatedCell, QStringLiteral("A3"));
 }
