@@ -1,7 +1,7 @@
 #include "common/TextFile.h"
 
-#include "worksheet/formats/FileAccess.h"
-#include "worksheet/formats/TextDecoding.h"
+#include "common/FileAccess.h"
+#include "common/TextDecoding.h"
 
 namespace tallox {
 

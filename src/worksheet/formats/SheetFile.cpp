@@ -1,6 +1,6 @@
 #include "worksheet/formats/SheetFile.h"
 
-#include "worksheet/formats/FileAccess.h"
+#include "common/FileAccess.h"
 #include "worksheet/formats/TextDataReader.h"
 #include "worksheet/formats/TlxFormat.h"
 #include "worksheet/formats/TsvFormat.h"

@@ -1,7 +1,7 @@
 #include "worksheet/formats/TextDataReader.h"
 
 #include "worksheet/formats/LocaleNumber.h"
-#include "worksheet/formats/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "worksheet/formats/TlxFormat.h"
 
-#include "worksheet/formats/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include <QStringView>
 #include <algorithm>

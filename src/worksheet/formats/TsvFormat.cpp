@@ -1,7 +1,7 @@
 #include "worksheet/formats/TsvFormat.h"
 
 #include "worksheet/formats/LocaleNumber.h"
-#include "worksheet/formats/TextDecoding.h"
+#include "common/TextDecoding.h"
 #include "worksheet/formats/TlxFormat.h"
 
 namespace tallox {

@@ -2,7 +2,7 @@
 // refused with a reason that says what is wrong, never loaded as something else.
 #include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/TextDataReader.h"
-#include "worksheet/formats/TextDecoding.h"
+#include "common/TextDecoding.h"
 #include "worksheet/formats/TlxFormat.h"
 #include "worksheet/formats/TsvFormat.h"
 

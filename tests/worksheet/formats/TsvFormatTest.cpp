@@ -1,5 +1,5 @@
 // Tab-separated text in the worksheet's locale: what other programs write and read.
-#include "worksheet/formats/TextDecoding.h"
+#include "common/TextDecoding.h"
 #include "worksheet/formats/TsvFormat.h"
 
 #include <QStringDecoder>

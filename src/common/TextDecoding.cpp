@@ -1,4 +1,4 @@
-#include "worksheet/formats/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include <QStringDecoder>
 

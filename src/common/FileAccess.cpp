@@ -1,4 +1,4 @@
-#include "worksheet/formats/FileAccess.h"
+#include "common/FileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>
