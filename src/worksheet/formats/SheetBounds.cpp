@@ -1,5 +1,7 @@
 #include "worksheet/formats/SheetBounds.h"
 
+#include "common/TextDecoding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,6 +34,22 @@ QString noDataReason() { return QStringLiteral("Plik nie zawiera danych."); }
 QString binaryFileReason()
 {
     return QStringLiteral("Plik nie jest plikiem danych tekstowych (zawiera dane binarne).");
+}
+
+bool decodeTextFile(const QByteArray& bytes, SheetLoadResult& result, QString& text)
+{
+    DecodedText decoded = decodeDataText(bytes);
+    if (holdsControlCharacters(decoded.text)) {
+        result.error = binaryFileReason();
+        return false;
+    }
+    if (holdsOnlyBlanks(decoded.text)) {
+        result.error = noDataReason();
+        return false;
+    }
+    result.invalidBytes = decoded.invalidBytes;
+    text = std::move(decoded.text);
+    return true;
 }
 
 void refuseWithoutCells(SheetLoadResult& result)

@@ -33,6 +33,11 @@ QString outsideSheetWarning();
 QString noDataReason();      // nothing but blanks and line ends
 QString binaryFileReason();  // control characters: not a text file
 
+// A text file's bytes decoded for a reader (UTF-8, or Windows-1250 when they are no UTF-8 at all).
+// False, with the reason in result.error, for a binary file (control characters) or one holding
+// nothing but blanks; otherwise the count of stray bytes goes to result.invalidBytes.
+bool decodeTextFile(const QByteArray& bytes, SheetLoadResult& result, QString& text);
+
 // A successful read that found no cell inside the sheet is refused: with noDataReason, or,
 // when there were cells outside it, with a reason saying so. The sheet is never replaced by an
 // empty one read from a file.

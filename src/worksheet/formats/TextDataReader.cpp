@@ -68,17 +68,10 @@ bool readRun(QStringView run, double& value)
 SheetLoadResult readTextData(const QByteArray& bytes)
 {
     SheetLoadResult result;
-    const DecodedText decoded = decodeDataText(bytes);
-    if (holdsControlCharacters(decoded.text)) {
-        result.error = binaryFileReason();
+    QString decodedText;
+    if (!decodeTextFile(bytes, result, decodedText))
         return result;
-    }
-    if (holdsOnlyBlanks(decoded.text)) {
-        result.error = noDataReason();
-        return result;
-    }
-    result.invalidBytes = decoded.invalidBytes;
-    TextDataScanner scanner(decoded.text);
+    TextDataScanner scanner(decodedText);
     for (int row = 1; !scanner.atEnd(); ++row) {
         if (row > sheetRows) {
             result.truncated = scanner.hasMoreRuns();

@@ -94,17 +94,10 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
 SheetLoadResult readTsv(const QByteArray& bytes, const QLocale& locale)
 {
     SheetLoadResult result;
-    const DecodedText decoded = decodeDataText(bytes);
-    if (holdsControlCharacters(decoded.text)) {
-        result.error = binaryFileReason();
+    QString decodedText;
+    if (!decodeTextFile(bytes, result, decodedText))
         return result;
-    }
-    if (holdsOnlyBlanks(decoded.text)) {
-        result.error = noDataReason();
-        return result;
-    }
-    result.invalidBytes = decoded.invalidBytes;
-    const QStringView text(decoded.text);
+    const QStringView text(decodedText);
     const qsizetype n = text.size();
 
     int row = 1;
