@@ -23,7 +23,7 @@ class FigureTable;
 class UncertaintyPanel : public QWidget {
     Q_OBJECT
 public:
-    enum class Axis { X, Y };
+    using Axis = stats::Axis;
 
     UncertaintyPanel(TF1Book& sheet, FigureTable& figures, Chart& chart, ControlGroups& groups,
                      QWidget* parent = nullptr);
