@@ -21,10 +21,12 @@ bool readsAsNumber(const QLocale& locale, QStringView field, double* value = nul
 bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
 
 // A text must be quoted when, written as it is, it would read back differently: as a number,
-// split at a tab or line break, unquoted by the reader, or - in the first cell - taken for a
-// .tlx header or lose a leading byte-order mark.
+// split at a tab or line break, unquoted by the reader, in the first cell taken for a .tlx header
+// or lose a leading byte-order mark, or - blanks only - leave a file that holds no data.
 bool needsQuotes(const QLocale& locale, const QString& text, bool firstCell)
 {
+    if (holdsOnlyBlanks(text))
+        return true;
     for (const QChar c : text) {
         if (c == u'\t' || c == u'"' || isLineEnd(c))
             return true;
