@@ -79,6 +79,7 @@ LinearizationPage::LinearizationPage(TF1Book& sheet, FigureTable& figures, Chart
     : QWidget(parent), sheet_(sheet), figures_(figures), chart_(chart), figuresPage_(figuresPage),
       regressionPage_(regressionPage)
 {
+    static_assert(std::tuple_size_v<decltype(replacedUncertaintyColumns_)> == FigureTable::slotCount);
     setObjectName(QStringLiteral("LinearyzacjaTabSheet"));
     buildControls();
     placeControls();
@@ -265,6 +266,7 @@ void LinearizationPage::Linearyzacja_ButtonClick()
         chart_.series(i).clear();
         chart_.series(i).setActive(false);
     }
+    restoreUncertaintyColumns(chosen);
     figuresPage_.Obsluga_Akceptacji_Wykresu();
     figuresPage_.Generacja_Niepewnosci_Wykresu();
     if (chosen < 0 || chosen >= FigureTable::slotCount || !figures_.record(chosen).Shown)
@@ -382,6 +384,8 @@ void LinearizationPage::transformAxis(int f, Axis axis, Transform transform)
     // The propagation needs the values before they are transformed. One value for all points
     // becomes a column of its own first, so that each point carries its own uncertainty after.
     if (kind == stats::UncertaintyKind::PerPoint) {
+        if (f >= 0 && f < FigureTable::slotCount && uncertaintyColumn != uncertaintyTarget)
+            replacedUncertaintyColumns_[std::size_t(f)][x ? 0 : 1] = uncertaintyColumn;
         Transformacja_niepewnosci(f, dataColumn, uncertaintyColumn, uncertaintyTarget, transform);
     } else {
         const double common = x ? figure.UncValueX : figure.UncValueY;
@@ -394,6 +398,19 @@ void LinearizationPage::transformAxis(int f, Axis axis, Transform transform)
     dataColumn = std::uint8_t(valueTarget);
     uncertaintyColumn = std::uint8_t(uncertaintyTarget);
     kind = stats::UncertaintyKind::PerPoint;
+}
+
+void LinearizationPage::restoreUncertaintyColumns(int f)
+{
+    if (f < 0 || f >= FigureTable::slotCount)
+        return;
+    danewykresu& figure = figures_.record(f);
+    std::array<std::uint8_t, 2>& replaced = replacedUncertaintyColumns_[std::size_t(f)];
+    if (replaced[0] != 0 && figure.UncColumnX == transUncertaintyXColumn)
+        figure.UncColumnX = replaced[0];
+    if (replaced[1] != 0 && figure.UncColumnY == tallox::transUncertaintyYColumn)
+        figure.UncColumnY = replaced[1];
+    replaced = {};
 }
 
 void LinearizationPage::Transformacja_danych(int f, Axis axis, int valueColumn, Transform transform,

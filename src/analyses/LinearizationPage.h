@@ -12,6 +12,8 @@
 #include "stats/Linearization.h"
 
 #include <QWidget>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 class QComboBox;
@@ -94,6 +96,9 @@ private:
     void Transformacja_niepewnosci(int figure, int valueColumn, int uncertaintyColumn,
                                    int targetColumn, tallox::stats::Transform transform);
     void showLawParameters(bool visible);
+    // A run points a figure's per-point uncertainties at the transform columns, which the next
+    // run empties first: that run starts again from the columns the figure had before.
+    void restoreUncertaintyColumns(int figure);
 
     TF1Book& sheet_;
     tallox::FigureTable& figures_;
@@ -101,4 +106,6 @@ private:
     tallox::FiguresPage& figuresPage_;
     RegressionPage& regressionPage_;
     std::optional<tallox::LinearizationResult> result_;
+    // Per slot, the X and Y uncertainty columns a transformation replaced (0: none).
+    std::array<std::array<std::uint8_t, 2>, 5> replacedUncertaintyColumns_{};
 };

@@ -205,6 +205,24 @@ TEST_F(LinearizationPageTest, SquareOfXCarriesTheCommonUncertainty)
     EXPECT_EQ(page->Regresja_ListView->rowCount(), 2);
 }
 
+// Per-point uncertainties carried through Y²; a second run starts again from column C, not
+// from the transform column the first one filled and the second one emptied.
+TEST_F(LinearizationPageTest, PerPointUncertaintiesAgainOnTheNextRun)
+{
+    fillColumn(1, {1, 2, 3});
+    fillColumn(2, {1, 2, 4});
+    fillColumn(3, {0.1, 0.2, 0.3});
+    plot();
+    columnUncertainty(false, 3);
+    for (int run = 0; run < 2; ++run) {
+        transform(0, 1);
+        EXPECT_EQ(shownBoxes(), "") << run;
+        EXPECT_DOUBLE_EQ(cell(3, tallox::transUncertaintyYColumn), 0.3 * 8);
+        EXPECT_DOUBLE_EQ(cell(3, transYColumn), 16);
+        EXPECT_EQ(figure().UncColumnY, tallox::transUncertaintyYColumn);
+    }
+}
+
 // A whole column outside the logarithm's domain: the box once, no cell filled, the points kept.
 TEST_F(LinearizationPageTest, ColumnOfRefusedValuesGivesOneBox)
 {
