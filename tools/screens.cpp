@@ -2,6 +2,7 @@
 // measurements in the sheet, so the user interface can be looked at without a display.
 //   tallox_screens <output folder>
 #include "analyses/AnalysesPage.h"
+#include "analyses/LinearizationPage.h"
 #include "analyses/MeanPage.h"
 #include "analyses/PlanningPage.h"
 #include "analyses/RegressionPage.h"
@@ -145,6 +146,17 @@ int main(int argc, char** argv)
     form.findChild<QAction*>(QStringLiteral("Drukuj1"))->trigger();
     tallox::setPrintDialogHandler({});
     ok &= QFile::exists(folder + QStringLiteral("/printed-page.pdf"));
+    // The pendulum's period against its length as a power law, T = C·L^n (n near 1/2): the
+    // page with the law's parameters, and the figure re-plotted in ln L, ln T.
+    form.PageControl1->setCurrentIndex(2);
+    analyses.pages->setCurrentWidget(analyses.linearizationPage);
+    analyses.linearizationPage->TypLinearyzacji_ComboBox->setCurrentIndex(0);
+    analyses.linearizationPage->Linearyzacja_Button->click();
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-3-analizy-linearyzacja-potegowa"));
+    form.PageControl1->setCurrentIndex(1);
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-2-wykresy-linearyzacja"));
     form.PageControl1->setCurrentIndex(0);
 
     QDialog* dialogs[] = {form.Form12, form.Form2, form.Form3, form.Form4, form.Form13,

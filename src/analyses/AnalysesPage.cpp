@@ -1,5 +1,6 @@
 #include "analyses/AnalysesPage.h"
 
+#include "analyses/LinearizationPage.h"
 #include "analyses/MeanPage.h"
 #include "analyses/PlanningPage.h"
 #include "analyses/RegressionPage.h"
@@ -17,8 +18,7 @@ AnalysesPage::AnalysesPage(TF1Book& sheet, ColumnTable& columns, tallox::FigureT
     meanPage = new MeanPage(sheet, columns);
     planningPage = new PlanningPage(sheet, columns);
     regressionPage = new RegressionPage(sheet, figures, chart, figuresPage);
-    linearizationPage = new QWidget;
-    linearizationPage->setObjectName(QStringLiteral("LinearyzacjaTabSheet"));
+    linearizationPage = new LinearizationPage(sheet, figures, chart, figuresPage, *regressionPage);
     pages->addTab(meanPage, QStringLiteral("Wartość Średnia"));
     pages->addTab(planningPage, QStringLiteral("Planowanie"));
     pages->addTab(regressionPage, QStringLiteral("Regresja Liniowa"));
@@ -34,6 +34,7 @@ void AnalysesPage::clearResults()
     meanPage->clearResults();
     planningPage->clearResults();
     regressionPage->clearResults();
+    linearizationPage->clearResults();
 }
 
 void AnalysesPage::Analizy_TabSheetShow() { regressionPage->Aktualizacja_Ustawien_Do_Regresji(); }

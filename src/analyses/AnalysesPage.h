@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class ColumnTable;
+class LinearizationPage;
 class MeanPage;
 class PlanningPage;
 class QTabWidget;
@@ -25,7 +26,7 @@ public:
     MeanPage* meanPage = nullptr;
     PlanningPage* planningPage = nullptr;
     RegressionPage* regressionPage = nullptr;
-    QWidget* linearizationPage = nullptr;
+    LinearizationPage* linearizationPage = nullptr;
 
     // Empties the result labels of every analysis page, as at start-up.
     void clearResults();

@@ -1,7 +1,11 @@
 #include "analyses/AnalysisResults.h"
 
 #include "analyses/AnalysisSupport.h"
+#include "stats/ReportNotation.h"
 #include "stats/ResultFormat.h"
+
+#include <cmath>
+#include <limits>
 #include "worksheet/cells/SheetShape.h"
 
 namespace tallox {
@@ -83,6 +87,45 @@ QStringList rowTexts(const FitResult& r)
                        uncertaintyText(r.x),
                        uncertaintyText(r.y)}
            + fitValueTexts(r) + QStringList{QString()};
+}
+
+namespace {
+QString shortText(const std::optional<long double>& value)
+{
+    return value ? fromUtf8(stats::formatFixed(*value, 6, 4)) : kNoValue;
+}
+} // namespace
+
+QStringList linearizationTexts(const LinearizationResult& r)
+{
+    return {shortText(r.a),  shortText(r.b), shortText(r.sa),
+            shortText(r.sb), shortText(r.r), shortText(r.chi2)};
+}
+
+QStringList lawParameterTexts(const LinearizationResult& r)
+{
+    if (!r.law)
+        return {};
+    const long double none = std::numeric_limits<long double>::quiet_NaN();
+    const stats::LawParameters p =
+        stats::lawParameters(*r.law, r.a, r.b, r.sa.value_or(none), r.sb.value_or(none));
+    auto line = [](const char* name, const stats::LawParameter& parameter) {
+        return QLatin1String(name) + QStringLiteral(" = ")
+               + fromUtf8(stats::reportNotation(parameter.value, parameter.uncertainty));
+    };
+    switch (*r.law) {
+    case stats::Law::Power:
+        return {QStringLiteral("Parametry funkcji: y = C·x^n"), line("n", p.first), line("C", p.second)};
+    case stats::Law::Exponential:
+        return {QStringLiteral("Parametry funkcji: y = C·e^(k·x)"), line("k", p.first),
+                line("C", p.second)};
+    case stats::Law::Logarithmic:
+        return {QStringLiteral("Parametry funkcji: y = A·ln(x) + B"), line("A", p.first),
+                line("B", p.second)};
+    case stats::Law::Hyperbolic:
+        return {QStringLiteral("Parametry funkcji: y = A/x + B"), line("A", p.first), line("B", p.second)};
+    }
+    return {};
 }
 
 } // namespace tallox

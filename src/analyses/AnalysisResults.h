@@ -3,6 +3,7 @@
 // list. Labels and list rows are texts made from these values, and picking a row shows its value
 // again, so nothing is ever read back from a shown text.
 #include "stats/LineFit.h"
+#include "stats/Linearization.h"
 
 #include <QMetaType>
 #include <QString>
@@ -82,6 +83,16 @@ struct FitResult {
     bool operator==(const FitResult&) const = default;
 };
 
+// The straight line fitted to a figure's linearized or transformed data, Y' = a·X' + b.
+struct LinearizationResult {
+    std::optional<stats::Law> law;  // the law linearized by; none after a transformation
+    long double a = 0, b = 0;
+    std::optional<long double> sa, sb;
+    long double r = 0;
+    std::optional<long double> chi2;
+    bool operator==(const LinearizationResult&) const = default;
+};
+
 // The name a fit is listed under.
 QString fitName(stats::FitMethod method, stats::Axis weightedBy);
 
@@ -94,9 +105,15 @@ QStringList rowTexts(const PlanningResult& result);
 QStringList rowTexts(const FitResult& result);
 // The six fit results a, b, sa, sb, r, chi-squared as labels and rows show them.
 QStringList fitValueTexts(const FitResult& result);
+// The six results of a linearization in the page's short format (6 decimals).
+QStringList linearizationTexts(const LinearizationResult& result);
+// The law with its parameters: the heading and the two parameters' lines ("n = 1.503 ± 0.021");
+// empty without a law.
+QStringList lawParameterTexts(const LinearizationResult& result);
 
 } // namespace tallox
 
 Q_DECLARE_METATYPE(tallox::MeanRow)
 Q_DECLARE_METATYPE(tallox::PlanningResult)
 Q_DECLARE_METATYPE(tallox::FitResult)
+Q_DECLARE_METATYPE(tallox::LinearizationResult)

@@ -284,10 +284,10 @@ void RegressionPage::Regresja_wazona()
     Generacja_Regresji(f);
 }
 
-void RegressionPage::Regresja_efektywna(FitRun run)
+bool RegressionPage::Regresja_efektywna(FitRun run)
 {
     if (!fitCurrentFigure(stats::FitMethod::Effective, run))
-        return;
+        return false;
     const int f = currentFigure();
     if (run == FitRun::Figure) {
         Ostatnie_Analizy_Regresji_Label->setText(
@@ -298,6 +298,7 @@ void RegressionPage::Regresja_efektywna(FitRun run)
         figuresPage_.Generacja_Niepewnosci_Wykresu();
         Generacja_Regresji(f);
     }
+    return true;
 }
 
 bool RegressionPage::fitCurrentFigure(stats::FitMethod method, FitRun run)

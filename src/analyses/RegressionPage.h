@@ -73,7 +73,8 @@ public slots:
     void BitBtn8Click();
     void Regresja_klasyczna();
     void Regresja_wazona();
-    void Regresja_efektywna(FitRun run);
+    // False when the fit stopped (its boxes told why) and nothing was stored.
+    bool Regresja_efektywna(FitRun run);
 
     // The six result labels from the figure's record, and a new row of the regression list.
     void Wypisanie_wynikow_regresji(int figure);

@@ -62,6 +62,8 @@ int FiguresPage::currentSlot() const { return manager_->currentSlot(); }
 
 QStringList FiguresPage::figureNumbers() const { return manager_->figureNumbers(); }
 
+void FiguresPage::Obsluga_Akceptacji_Wykresu() { manager_->Obsluga_Akceptacji_Wykresu(); }
+
 void FiguresPage::Generacja_Niepewnosci_Wykresu() { uncertainties_->Generacja_Niepewnosci_Wykresu(); }
 
 void FiguresPage::showFittedLine(int slot) { manager_->showFittedLine(slot); }

@@ -38,6 +38,9 @@ public:
     // The entries of the figure list, as the regression page shows them.
     QStringList figureNumbers() const;
 
+    // "Akceptuj Ustawienia" on the current figure: its points loaded again from the worksheet
+    // columns chosen in the lists, its boxes rebuilt, its fitted line hidden.
+    void Obsluga_Akceptacji_Wykresu();
     // Rebuilds the box of every point of the current figure from its record.
     void Generacja_Niepewnosci_Wykresu();
     // The slot's recorded fit drawn as its fitted line with its results printed on the chart,
