@@ -85,8 +85,8 @@ AxisPanel::AxisPanel(FigureTable& figures, Chart& chart, ControlGroups& groups, 
     ParametryOsi_PageControl->setObjectName(QStringLiteral("ParametryOsi_PageControl"));
     columns_[X] = buildColumn(X, chart_.bottomAxis());
     columns_[Y] = buildColumn(Y, chart_.leftAxis());
-    ParametryOsi_PageControl->addTab(columns_[X].page, QStringLiteral("Oś odciętych (X)"));
-    ParametryOsi_PageControl->addTab(columns_[Y].page, QStringLiteral("Oś rzędnych (Y)"));
+    ParametryOsi_PageControl->addTab(columns_[X].page, QStringLiteral("Odciętych (X)"));
+    ParametryOsi_PageControl->addTab(columns_[Y].page, QStringLiteral("Rzędnych (Y)"));
     outer->addWidget(ParametryOsi_PageControl);
     outer->addStretch(1);
     register_(groups);
@@ -137,11 +137,17 @@ void AxisPanel::buildRanges(QGridLayout* grid)
     ZakresyOsi_Label = makeLabel(this, "ZakresyOsi_Label", QStringLiteral("   Zakresy Osi  i  Etykiety"));
     ZakresyOsi_Label->setFont(boldFont(ZakresyOsi_Label->font()));
     grid->addWidget(ZakresyOsi_Label, 4, 0, 1, 8);
+    // The bounds have columns of their own, not those of the title rows.
+    QGridLayout* titles = grid;
+    grid = new QGridLayout;
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(3);
+    titles->addLayout(grid, 5, 0, 1, 8);
     for (const auto& [text, column] : {std::pair{"minimum", 1}, std::pair{"maksimum", 4}}) {
         QLabel* heading = new QLabel(QLatin1String(text), this);
         heading->setAlignment(Qt::AlignCenter);
         rangeLabels_.push_back(heading);
-        grid->addWidget(heading, 5, column, 1, 3);
+        grid->addWidget(heading, 0, column, 1, 3);
     }
     struct Spec {
         const char* edit;
@@ -163,10 +169,10 @@ void AxisPanel::buildRanges(QGridLayout* grid)
         b.edit = makeEdit(this, s.edit, QStringLiteral("Auto"));
         b.edit->setToolTip(QStringLiteral("Auto"));
         b.edit->setMouseTracking(true);
-        b.edit->setMinimumWidth(50);
+        b.edit->setMinimumWidth(44);
         b.down = makeArrow(this, s.down, s.leftAxis ? Qt::DownArrow : Qt::LeftArrow);
         b.up = makeArrow(this, s.up, s.leftAxis ? Qt::UpArrow : Qt::RightArrow);
-        const int row = s.leftAxis ? 7 : 6;
+        const int row = s.leftAxis ? 2 : 1;
         const int column = s.maximum ? 4 : 1;
         grid->addWidget(b.down, row, column);
         grid->addWidget(b.edit, row, column + 1);
@@ -178,7 +184,7 @@ void AxisPanel::buildRanges(QGridLayout* grid)
         connect(b.down, &QToolButton::clicked, this, [this, i] { boundStepped(i, -1); });
         connect(b.up, &QToolButton::clicked, this, [this, i] { boundStepped(i, +1); });
     }
-    for (const auto& [text, row] : {std::pair{"X", 6}, std::pair{"Y", 7}}) {
+    for (const auto& [text, row] : {std::pair{"X", 1}, std::pair{"Y", 2}}) {
         QLabel* label = new QLabel(QLatin1String(text), this);
         rangeLabels_.push_back(label);
         grid->addWidget(label, row, 0);
@@ -191,12 +197,16 @@ void AxisPanel::buildRanges(QGridLayout* grid)
     AutoUpDown_Button = makeButton(this, "AutoUpDown_Button", QStringLiteral("Auto Y"));
     LeftRight_Button->setToolTip(QStringLiteral("Automatyczny zakres osi odciętych (X)"));
     AutoUpDown_Button->setToolTip(QStringLiteral("Automatyczny zakres osi rzędnych (Y)"));
+    // Narrower than a push button's usual least width: the column of inputs is narrow.
+    AutomaticHandsRanges_Button->setMinimumWidth(96);
+    LeftRight_Button->setMinimumWidth(52);
+    AutoUpDown_Button->setMinimumWidth(52);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(3);
     buttons->addWidget(AutomaticHandsRanges_Button, 2);
     buttons->addWidget(LeftRight_Button, 1);
     buttons->addWidget(AutoUpDown_Button, 1);
-    grid->addLayout(buttons, 8, 0, 1, 8);
+    titles->addLayout(buttons, 6, 0, 1, 8);
     connect(AutomaticHandsRanges_Button, &QPushButton::clicked, this, &AxisPanel::AutomaticHandsRanges_ButtonClick);
     connect(LeftRight_Button, &QPushButton::clicked, this, &AxisPanel::LeftRight_ButtonClick);
     connect(AutoUpDown_Button, &QPushButton::clicked, this, &AxisPanel::AutoUpDown_ButtonClick);
@@ -373,6 +383,7 @@ void AxisPanel::writeBounds(bool bottom, bool left)
             continue;
         const ChartAxis& axis = b.leftAxis ? chart_.leftAxis() : chart_.bottomAxis();
         b.edit->setText(scientificBoundText(b.maximum ? axis.maximum() : axis.minimum()));
+        b.edit->setCursorPosition(0);  // the leading digits show; the whole value is the hint
     }
 }
 
@@ -395,6 +406,7 @@ void AxisPanel::boundStepped(int bound, int direction)
     const double step = (axis.maximum() - axis.minimum()) / 20;
     const double value = (b.maximum ? axis.maximum() : axis.minimum()) + (direction > 0 ? step : -step);
     b.edit->setText(scientificBoundText(value));
+    b.edit->setCursorPosition(0);
     if (b.maximum)
         axis.setMaximum(value);
     else

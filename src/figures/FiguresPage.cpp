@@ -47,7 +47,8 @@ FiguresPage::FiguresPage(TF1Book& sheet, ColumnTable& columns, FigureTable& figu
     column->addWidget(pointStyles_);
     column->addWidget(manager_->acceptButton());
     buildOptionPages();
-    optionPages_->setMinimumHeight(120);
+    // The axis page is the tallest: the column scrolls rather than squeeze it.
+    optionPages_->setMinimumHeight(std::max(120, optionPages_->sizeHint().height()));
     column->addWidget(optionPages_, 1);
     inputsArea_->setWidget(inputs);
 
