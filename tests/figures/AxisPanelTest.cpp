@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QToolButton>
 
 using namespace tallox;
@@ -18,6 +19,7 @@ protected:
     void SetUp() override
     {
         FigurePageTest::SetUp();
+        savedLocale_ = QLocale();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
         // A figure of three points: the page is enabled and the axes span 0 to 10.
         fillColumn(1, {0, 5, 10});
@@ -26,9 +28,10 @@ protected:
     }
     void TearDown() override
     {
-        QLocale::setDefault(QLocale::c());
+        QLocale::setDefault(savedLocale_);
         FigurePageTest::TearDown();
     }
+    QLocale savedLocale_;
     template <class T>
     T* named(const char* name) { return control<T>(*page, name); }
     QLineEdit* field(const char* name) { return named<QLineEdit>(name); }
@@ -161,6 +164,15 @@ TEST_F(AxisPageTest, BoundsTypedOrSteppedFixTheAxis)
     EXPECT_DOUBLE_EQ(chart->leftAxis().minimum(), -0.525);
     EXPECT_DOUBLE_EQ(chart->leftAxis().maximum(), 10.5);
     EXPECT_EQ(field("Axis_BottomMargin_Edit")->text(), "-5.25000000000000E-0001");
+    // The mouse over a numeric field selects all its text; over the title field it does nothing.
+    for (const char* name : {"Axis_LeftMargin_Edit", "TickMinorCountY_Edit", "InkrementValueX_Edit", "FigureTitle_Edit"}) {
+        QLineEdit* edit = field(name);
+        edit->deselect();
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), edit->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &move);
+        EXPECT_EQ(edit->selectedText(), std::string(name) == "FigureTitle_Edit" ? QString() : edit->text()) << name;
+    }
     // Enter on a field the buttons wrote reads it back.
     enter(top, top->text());
     EXPECT_DOUBLE_EQ(chart->leftAxis().maximum(), 10.5);
