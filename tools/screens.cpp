@@ -23,6 +23,9 @@
 #include <QKeyEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScrollArea>
+#include <QToolBar>
 #include <QPushButton>
 #include <QLocale>
 #include <QTabWidget>
@@ -172,5 +175,31 @@ int main(int argc, char** argv)
     form.Form12->show();
     app.processEvents();
     ok &= save(*form.Form12, folder, QStringLiteral("dialog-form12-reduced"));
+    form.Form12->hide();
+
+    // The axis page of the figure options, with a title and a fixed left axis, and the menus.
+    form.PageControl1->setCurrentIndex(1);
+    auto* optionPages = named<QTabWidget>(form, "figureOptionsPages");
+    optionPages->setCurrentWidget(named<QWidget>(form, "Osie_TabSheet"));
+    auto* figureTitle = named<QLineEdit>(form, "FigureTitle_Edit");
+    figureTitle->setText(QStringLiteral("Okres drgań wahadła"));
+    named<QPushButton>(form, "AcceptFigureTittle_Button")->click();
+    named<QPushButton>(form, "AutoUpDown_Button")->click();
+    named<QTabWidget>(form, "ParametryOsi_PageControl")->setCurrentIndex(0);
+    app.processEvents();
+    named<QScrollArea>(form, "figureInputsArea")->ensureWidgetVisible(optionPages);
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-2-wykresy-osie"));
+    if (auto* area = form.findChild<QWidget*>(QStringLiteral("figureInputs")))
+        ok &= save(*area, folder, QStringLiteral("main-2-wykresy-osie-kolumna"));
+    for (const char* menuName : {"Zbior1", "Edycja1", "Aplikacje1", "Pomoc2", "PopUpMenu_Wejsc",
+                                 "PopupMenu_Wykresu"}) {
+        auto* menu = named<QMenu>(form, menuName);
+        menu->popup(form.mapToGlobal(QPoint(40, 60)));
+        app.processEvents();
+        ok &= save(*menu, folder, QStringLiteral("menu-") + QLatin1String(menuName).toString().toLower());
+        menu->hide();
+    }
+    ok &= save(*form.ToolBar1, folder, QStringLiteral("toolbar"));
     return ok ? 0 : 1;
 }

@@ -260,6 +260,8 @@ void TForm1::NewDane_ButtonClick()
     F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), TF1Book::ClearKind::All);
     StatusBar1->setPanelText(0, QString());
     Kolorowanie_Kolumn(*F1Book1);
+    // The question promises the figures go as well.
+    Wykresy_TabSheet->removeFigureIfPresent();
 }
 
 void TForm1::UsuWszystko1Click()

@@ -97,6 +97,7 @@ public slots:
     void StronaDomowaPracowni1Click();
     void printChart();
     void copyChart();
+    void ZapiszWykresJako1Click();
     void Chart1ClickAxis();
 
 protected:

@@ -4,6 +4,7 @@
 #include "app/DataPage.h"
 #include "chart/Chart.h"
 #include "common/Dialogs.h"
+#include "figures/FiguresPage.h"
 #include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
 
@@ -246,6 +247,7 @@ void TForm1::buildPopupMenus()
     chart->addAction(makeAction("Drukuj2", QStringLiteral("Drukuj Wykres"), QKeySequence(Qt::CTRL | Qt::Key_P)));
     chart->addAction(makeAction("KopiujWykres2", QStringLiteral("Kopiuj Wykres"),
                                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)));
+    chart->addAction(makeAction("ZapiszWykresJako1", QStringLiteral("Zapisz Wykres jako…")));
     for (QAction* item : chart->actions())
         item->setShortcutContext(Qt::WidgetShortcut);
     Chart1->setContextMenu(PopupMenu_Wykresu);
@@ -293,5 +295,8 @@ void TForm1::connectCommands()
     on({"StronaDomowaPracowni1", "HomePageLab_ToolButton"}, &TForm1::StronaDomowaPracowni1Click);
     on({"Drukuj1", "Drukuj2", "Printer_ToolButton"}, &TForm1::printChart);
     on({"KopiujWykres1", "KopiujWykres2", "CopyScreen_ToolButton"}, &TForm1::copyChart);
+    on({"ZapiszWykresJako1"}, &TForm1::ZapiszWykresJako1Click);
     connect(Chart1, &tallox::Chart::axisClicked, this, &TForm1::Chart1ClickAxis);
+    Wykresy_TabSheet->attachGridMenuItems(action(QStringLiteral("Siatkapionowa1")),
+                                          action(QStringLiteral("Siatkapozioma1")));
 }

@@ -25,6 +25,7 @@
 #include <memory>
 
 class QCPPainter;
+class QImage;
 class QMenu;
 class QPrinter;
 
@@ -86,6 +87,11 @@ public:
     // The chart as SVG (image/svg+xml) and as a PNG of its on-screen size, on one clipboard entry,
     // drawn on white; the background colour is restored afterwards.
     void copyToClipboard();
+    // The chart as drawn on screen (its on-screen size), on white, as the bytes of a file: PNG at
+    // twice the screen's pixel density (sharp when printed), SVG and PDF as vectors with the texts
+    // kept as text. Empty when it cannot be drawn.
+    enum class ImageFormat { Png, Svg, Pdf };
+    QByteArray exportImage(ImageFormat format);
     // The size a page or a copy is laid out at: the on-screen size, or, for a chart never shown,
     // standardOutputSize.
     QSize outputSize() const;
@@ -117,6 +123,9 @@ private:
     // as the screen shows it: fonts sized in those pixels, hairlines one pixel wide. Vector output
     // (printer, SVG) is not rounded to device pixels.
     void render(QCPPainter& painter, QSize size, bool vector);
+    // The chart at `size` on white as SVG, and as an image `scale` times as many pixels each way.
+    QByteArray svgBytes(QSize size);
+    QImage rasterImage(QSize size, int scale);
     // The range an automatic axis shows for the active series.
     void automaticRange(ChartAxis::Orientation orientation, double& lower, double& upper) const;
 

@@ -19,6 +19,11 @@ void ChartAxis::changed()
 
 void ChartAxis::setAutomatic(bool on)
 {
+    if (automatic_ && !on) {
+        // Fixed from now on at the range shown until now.
+        minimum_ = minimum();
+        maximum_ = maximum();
+    }
     automatic_ = on;
     changed();
 }

@@ -20,6 +20,7 @@ public:
     // Automatic: the range follows the active series (their extent with a small margin, so that
     // pointers at the ends are not cut). Fixed: the range is what was set, by hand or by zooming.
     bool isAutomatic() const { return automatic_; }
+    // Switching an automatic axis to fixed keeps the range it shows.
     void setAutomatic(bool on);
     // The bounds shown; while automatic, the bounds the automatic range gives for the active series.
     double minimum() const;

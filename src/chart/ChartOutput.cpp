@@ -7,6 +7,8 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -145,32 +147,49 @@ bool Chart::print(QPrinter& printer)
     return painter.end();
 }
 
+QByteArray Chart::svgBytes(QSize size)
+{
+    const WhiteBackground white(d->background);
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(d->plot->logicalDpiX());  // on paper as large as on screen
+    QCPPainter painter;
+    if (!painter.begin(&generator))
+        return {};
+    render(painter, size, true);
+    painter.end();
+    return svg;
+}
+
+QImage Chart::rasterImage(QSize size, int scale)
+{
+    const WhiteBackground white(d->background);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    // As large on paper as the chart on screen: the density grows with the pixels.
+    const double dotsPerMeter = d->plot->logicalDpiX() / 0.0254 * scale;
+    image.setDotsPerMeterX(qRound(dotsPerMeter));
+    image.setDotsPerMeterY(qRound(dotsPerMeter));
+    QCPPainter painter;
+    if (!painter.begin(&image))
+        return {};
+    painter.scale(scale, scale);
+    render(painter, size, false);
+    painter.end();
+    return image;
+}
+
 void Chart::copyToClipboard()
 {
     // The copy is meant for reports: white paper, not the window's button face.
     const QSize size = outputSize();
-    QByteArray svg;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    {
-        const WhiteBackground white(d->background);
-        QBuffer buffer(&svg);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setResolution(d->plot->logicalDpiX());  // on paper as large as on screen
-        QCPPainter painter;
-        if (painter.begin(&generator)) {
-            render(painter, size, true);
-            painter.end();
-        }
-        image.fill(Qt::white);
-        if (painter.begin(&image)) {
-            render(painter, size, false);
-            painter.end();
-        }
-    }
+    const QByteArray svg = svgBytes(size);
+    const QImage image = rasterImage(size, 1);
     QByteArray png;
     {
         QBuffer buffer(&png);
@@ -184,6 +203,50 @@ void Chart::copyToClipboard()
     mime->setData(QStringLiteral("image/png"), png);
     mime->setImageData(image);
     QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+QByteArray Chart::exportImage(ImageFormat format)
+{
+    const QSize size = outputSize();
+    switch (format) {
+    case ImageFormat::Svg:
+        return svgBytes(size);
+    case ImageFormat::Png: {
+        const QImage image = rasterImage(size, 2);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (image.isNull() || !image.save(&buffer, "PNG"))
+            return {};
+        return png;
+    }
+    case ImageFormat::Pdf: {
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            // One page the size of the chart on screen, no margins.
+            QPdfWriter writer(&buffer);
+            const double dpi = d->plot->logicalDpiX();
+            writer.setPageSize(QPageSize(QSizeF(size.width() * 72.0 / dpi, size.height() * 72.0 / dpi),
+                                         QPageSize::Point, QString(), QPageSize::ExactMatch));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setResolution(1200);
+            writer.setCreator(QStringLiteral("Tallox"));
+            const WhiteBackground white(d->background);
+            QCPPainter painter;
+            if (!painter.begin(&writer))
+                return {};
+            const double scale = std::min(writer.width() / double(size.width()), writer.height() / double(size.height()));
+            painter.scale(scale, scale);
+            render(painter, size, true);
+            if (!painter.end())
+                return {};
+        }
+        return pdf;
+    }
+    }
+    return {};
 }
 
 }  // namespace tallox

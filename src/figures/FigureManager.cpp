@@ -70,6 +70,8 @@ FigureManager::FigureManager(TF1Book& sheet, ColumnTable& columns, FigureTable& 
     setStartState();
 }
 
+bool FigureManager::figurePresent() const { return RemoveFigure_Button->isEnabled(); }
+
 int FigureManager::currentSlot() const
 {
     const int slot = NrWykresu_ComboBox->currentIndex();

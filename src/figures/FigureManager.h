@@ -44,6 +44,9 @@ public:
     void Obsluga_ComboBoxaKolumnyDanychX(int index);
     void Obsluga_ComboBoxaKolumnyDanychY(int index);
 
+    // A figure exists: created and not removed since ("Usuń" is enabled).
+    bool figurePresent() const;
+
     // The slot's recorded fit drawn with its printed results, and "Regresja widoczna" on "Tak".
     void showFittedLine(int slot);
 

@@ -1,15 +1,18 @@
 #include "figures/FiguresPage.h"
 
 #include "chart/Chart.h"
+#include "figures/AxisPanel.h"
 #include "figures/FigureManager.h"
 #include "figures/FigureTable.h"
 #include "figures/PointStylePanel.h"
 #include "figures/UncertaintyPanel.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -44,7 +47,8 @@ FiguresPage::FiguresPage(TF1Book& sheet, ColumnTable& columns, FigureTable& figu
     column->addWidget(pointStyles_);
     column->addWidget(manager_->acceptButton());
     buildOptionPages();
-    optionPages_->setMinimumHeight(120);
+    // The axis page is the tallest: the column scrolls rather than squeeze it.
+    optionPages_->setMinimumHeight(std::max(120, optionPages_->sizeHint().height()));
     column->addWidget(optionPages_, 1);
     inputsArea_->setWidget(inputs);
 
@@ -68,20 +72,44 @@ void FiguresPage::Generacja_Niepewnosci_Wykresu() { uncertainties_->Generacja_Ni
 
 void FiguresPage::showFittedLine(int slot) { manager_->showFittedLine(slot); }
 
+void FiguresPage::attachGridMenuItems(QAction* vertical, QAction* horizontal)
+{
+    axisPanel_->attachGridMenuItems(vertical, horizontal);
+}
+
+void FiguresPage::removeFigureIfPresent()
+{
+    if (manager_->figurePresent())
+        manager_->RemoveFigure_ButtonClick();
+}
+
 void FiguresPage::buildOptionPages()
 {
     optionPages_ = new QTabWidget;
     optionPages_->setObjectName(QStringLiteral("figureOptionsPages"));
-    // The axis page and the exercise description fill these pages. Each registers the controls
-    // it owns in groups_ when it is built here: the axis page its controls in AxisPageControls,
-    // its tick, increment and label-distance fields in AxisFields, and its title and margin
-    // fields in FigureInputs; the exercise description its labels in ExerciseLabels and its
-    // inputs in ExerciseInputs. Creating and removing a figure then switch them with the page.
-    axisPage_ = new QWidget;
-    axisPage_->setObjectName(QStringLiteral("Osie_TabSheet"));
-    axisPage_->setToolTip(QStringLiteral("Zakladka opisu wykresu i osi"));
+    // The axis page registers its controls in groups_ (AxisPageControls, its tick, increment and
+    // label-distance fields in AxisFields, its title and margin fields in FigureInputs); the
+    // exercise description its labels in ExerciseLabels and its inputs in ExerciseInputs.
+    // Creating and removing a figure then switch them with the page.
+    axisPanel_ = new AxisPanel(figures_, chart_, groups_);
+    axisPage_ = axisPanel_;
     auto* regressionResultsPage = new QWidget;
     regressionResultsPage->setObjectName(QStringLiteral("regressionResultsPage"));
+    // Each scroll bar comes to the front whenever it changes.
+    auto* edges = new QGridLayout(regressionResultsPage);
+    edges->setContentsMargins(0, 0, 0, 0);
+    edges->setRowStretch(0, 1);
+    edges->setColumnStretch(0, 1);
+    for (const auto& [name, orientation] : {std::pair{"ScrollBar1", Qt::Horizontal},
+                                            std::pair{"ScrollBar2", Qt::Vertical}}) {
+        auto* bar = new QScrollBar(orientation, regressionResultsPage);
+        bar->setObjectName(QLatin1String(name));
+        connect(bar, &QScrollBar::valueChanged, bar, &QWidget::raise);
+        if (orientation == Qt::Horizontal)
+            edges->addWidget(bar, 1, 0);
+        else
+            edges->addWidget(bar, 0, 1);
+    }
     exercisePage_ = new QWidget;
     exercisePage_->setObjectName(QStringLiteral("Dodatki_TabSheet"));
     optionPages_->addTab(axisPage_, QStringLiteral("Osie"));

@@ -14,12 +14,14 @@
 #include <QWidget>
 
 class ColumnTable;
+class QAction;
 class QScrollArea;
 class QTabWidget;
 class TF1Book;
 
 namespace tallox {
 
+class AxisPanel;
 class Chart;
 class FigureManager;
 class FigureTable;
@@ -47,6 +49,10 @@ public:
     // and "Regresja widoczna" set to "Tak".
     void showFittedLine(int slot);
     FittedLine& fittedLine() { return fittedLine_; }
+    // The chart menu's grid items, kept in step with the axis page's grid boxes.
+    void attachGridMenuItems(QAction* vertical, QAction* horizontal);
+    // Removes the current figure as "Usuń" does, when a figure exists.
+    void removeFigureIfPresent();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -68,6 +74,7 @@ private:
     PointStylePanel* pointStyles_ = nullptr;
     FigureManager* manager_ = nullptr;
     QTabWidget* optionPages_ = nullptr;
+    AxisPanel* axisPanel_ = nullptr;
     QWidget* axisPage_ = nullptr;
     QWidget* exercisePage_ = nullptr;
 };

@@ -9,6 +9,15 @@
 #include "worksheet/TF1Book.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include "app/TForm1.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -315,3 +324,113 @@ TEST_F(CommandTest, EightZeroUncertaintiesWarnOncePerCommand)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandTest, NewDataAnsweredYesAlsoRemovesTheFigure)
+{
+    TForm1& f = form();
+    for (int r = 1; r <= 3; ++r) {
+        f.F1Book1->setCellNumber(r, 1, r);
+        f.F1Book1->setCellNumber(r, 2, 2.0 * r);
+    }
+    find<QPushButton>("AddFigure_Button")->click();
+    ASSERT_EQ(f.Chart1->series(0).count(), 3);
+    answers = {tallox::MessageAnswer::Yes};
+    trigger("NoweDane1");
+    EXPECT_TRUE(sheetIsEmpty());
+    EXPECT_EQ(f.Chart1->series(0).count(), 0);
+    EXPECT_TRUE(find<QPushButton>("AddFigure_Button")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("RemoveFigure_Button")->isEnabled());
+    expectLayout();
+    // Without a figure the command runs as before: nothing else is asked.
+    answers = {tallox::MessageAnswer::Yes};
+    trigger("NoweDane1");
+    EXPECT_EQ(messages.size(), 2u);
+}
+
+TEST_F(CommandTest, ChartMenuGridItemsFollowTheAxisPageAndTheOtherWay)
+{
+    QAction* vertical = form().action(QStringLiteral("Siatkapionowa1"));
+    auto* box = find<QCheckBox>("GridOdcietych_CheckBox");
+    vertical->trigger();
+    EXPECT_FALSE(vertical->isChecked());
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(form().Chart1->bottomAxis().isGridVisible());
+    box->setChecked(true);
+    EXPECT_TRUE(vertical->isChecked());
+    EXPECT_TRUE(form().Chart1->bottomAxis().isGridVisible());
+    form().action(QStringLiteral("Siatkapozioma1"))->trigger();
+    EXPECT_FALSE(find<QCheckBox>("GridRzednych_CheckBox")->isChecked());
+
+    const QList<QAction*> items = form().PopupMenu_Wykresu->actions();
+    EXPECT_EQ(items.last()->objectName(), QStringLiteral("ZapiszWykresJako1"));
+    EXPECT_EQ(items.last()->text(), QStringLiteral("Zapisz Wykres jako…"));
+    // Each scroll bar of the regression results page comes to the front when it changes.
+    for (const char* name : {"ScrollBar1", "ScrollBar2"}) {
+        auto* bar = find<QScrollBar>(name);
+        auto* other = new QWidget(bar->parentWidget());
+        other->raise();
+        bar->setMaximum(10);
+        bar->setValue(5);
+        EXPECT_EQ(bar->parentWidget()->children().last(), bar) << name;
+        delete other;
+    }
+}
+
+TEST_F(CommandTest, SaveChartAsWritesValidPngSvgAndPdf)
+{
+    TForm1& f = form();
+    f.Chart1->series(0).addPoint(1, 1);
+    f.Chart1->series(0).addPoint(2, 4);
+    f.Chart1->series(0).setActive(true);
+    f.StatusBar1->setPanelText(0, QDir::toNativeSeparators(folder() + QStringLiteral("/dane/wahadlo.tlx")));
+    fileAnswers = {{true, folder() + QStringLiteral("/wykres"), 1},
+                   {true, folder() + QStringLiteral("/wykres"), 2},
+                   {true, folder() + QStringLiteral("/raport.PDF"), 1}};
+    for (int i = 0; i < 3; ++i)
+        trigger("ZapiszWykresJako1");
+    ASSERT_EQ(fileRequests.size(), 3u);
+    const tallox::FileDialogRequest& request = fileRequests[0];
+    EXPECT_EQ(request.name, QStringLiteral("Save_Wykres"));
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Obraz PNG (*.png)"),
+                                            QStringLiteral("Grafika wektorowa SVG (*.svg)"),
+                                            QStringLiteral("Dokument PDF (*.pdf)")}));
+    EXPECT_EQ(request.initialFolder, folder() + QStringLiteral("/dane"));
+    EXPECT_TRUE(messages.empty());
+
+    QImage png(folder() + QStringLiteral("/wykres.png"));
+    EXPECT_FALSE(png.isNull());
+    EXPECT_EQ(png.size(), f.Chart1->outputSize() * 2);
+    QSvgRenderer svg(folder() + QStringLiteral("/wykres.svg"));
+    EXPECT_TRUE(svg.isValid());
+    QFile pdf(folder() + QStringLiteral("/raport.PDF"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("wykres*"), QStringLiteral("raport*")}, QDir::Files).size(), 3);
+}
+
+TEST_F(CommandTest, SaveChartAsReportsAFailureAndLeavesNoFile)
+{
+    // The name chosen is taken by a folder: the file cannot replace it.
+    const QString target = folder() + QStringLiteral("/wykres.svg");
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("wykres.svg")));
+    const QStringList before = QDir(folder()).entryList(QDir::Files | QDir::Hidden);
+    fileAnswers = {{true, target, 2}};
+    trigger("ZapiszWykresJako1");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Błąd zapisu wykresu!"));
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("Nie można zapisać pliku: ")
+                                            + QDir::toNativeSeparators(target) + u'\n'));
+    EXPECT_GT(messages[0].text.size(), (QStringLiteral("Nie można zapisać pliku: ") + target).size() + 1);
+    EXPECT_TRUE(QFileInfo(target).isDir());
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), before);  // no partial file
+
+    // A cancelled dialog writes nothing and says nothing.
+    fileAnswers = {{false, QString(), 1}};
+    trigger("ZapiszWykresJako1");
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+}  // namespace

@@ -176,3 +176,33 @@ TEST(ChartRendering, PointsBoxesAndCanvasTextShowWhereTheyBelong)
     chart.clearCanvasText();
     EXPECT_FALSE(anyPixel(chart.grab().toImage(), textArea, isDark));
 }
+
+TEST(ChartExport, PngAtTwiceTheDensitySvgAndPdfAsVectorsAllOnWhite)
+{
+    Chart chart;
+    chart.resize(500, 360);
+    chart.show();
+    chart.series(0).addPoint(1, 1);
+    chart.series(0).addPoint(2, 3);
+    chart.series(0).setActive(true);
+    chart.textOut(80, 40, QStringLiteral("a = 1,25"));
+    const QColor before = chart.backgroundColor();
+
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(chart.exportImage(Chart::ImageFormat::Png), "PNG"));
+    EXPECT_EQ(png.size(), QSize(1000, 720));
+    EXPECT_EQ(png.pixelColor(3, 3), QColor(Qt::white));
+    // Printed as large as the chart on screen.
+    EXPECT_NEAR(png.dotsPerMeterX() / 2.0, chart.logicalDpiX() / 0.0254, 1.0);
+
+    const QByteArray svg = chart.exportImage(Chart::ImageFormat::Svg);
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_TRUE(svg.contains("a = 1,25"));  // the text stays text
+
+    const QByteArray pdf = chart.exportImage(Chart::ImageFormat::Pdf);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page>>")
+                  + pdf.count("/Type /Page "),
+              1);
+    EXPECT_EQ(chart.backgroundColor(), before);
+}
