@@ -328,6 +328,11 @@ void LinearizationPage::linearize(Law law)
     if (f < 0 || f >= FigureTable::slotCount)
         return;
     ChartSeries& points = chart_.series(f);
+    std::vector<double> xs, ys;  // the coordinates before the law moves them
+    for (int i = 0; i < points.count(); ++i) {
+        xs.push_back(points.x(i));
+        ys.push_back(points.y(i));
+    }
     for (int i = 0; i < points.count(); ++i) {
         for (const Axis axis : {Axis::X, Axis::Y}) {
             const bool x = axis == Axis::X;
@@ -345,6 +350,43 @@ void LinearizationPage::linearize(Law law)
         figure.DataColumnX = transXColumn;
     if (law == Law::Power || law == Law::Exponential)
         figure.DataColumnY = transYColumn;
+
+    // ln y carries u(y)/y, not u(y): boxes and fit weights in the law's own coordinates.
+    switch (law) {
+    case Law::Power:
+        propagateLawUncertainties(f, Axis::X, Transform::Ln, xs);
+        propagateLawUncertainties(f, Axis::Y, Transform::Ln, ys);
+        break;
+    case Law::Exponential: propagateLawUncertainties(f, Axis::Y, Transform::Ln, ys); break;
+    case Law::Logarithmic: propagateLawUncertainties(f, Axis::X, Transform::Ln, xs); break;
+    case Law::Hyperbolic: propagateLawUncertainties(f, Axis::X, Transform::Reciprocal, xs); break;
+    }
+}
+
+void LinearizationPage::propagateLawUncertainties(int f, Axis axis, Transform function,
+                                                  const std::vector<double>& untransformed)
+{
+    danewykresu& figure = figures_.record(f);
+    const bool x = axis == Axis::X;
+    stats::UncertaintyKind& kind = x ? figure.UncKindX : figure.UncKindY;
+    if (kind == stats::UncertaintyKind::None)
+        return;
+    std::uint8_t& column = x ? figure.UncColumnX : figure.UncColumnY;
+    const int target = x ? transUncertaintyXColumn : transUncertaintyYColumn;
+    const double common = x ? figure.UncValueX : figure.UncValueY;
+    // Point i's own uncertainty stands in row i + 1 of its column, as its box reads it.
+    for (std::size_t i = 0; i < untransformed.size(); ++i) {
+        const int row = int(i) + 1;
+        const double u = kind == stats::UncertaintyKind::Common ? common : sheet_.CellNumber(row, column);
+        if (const std::optional<double> carried = stats::propagatedUncertainty(function, untransformed[i], u))
+            sheet_.setCellNumber(row, target, *carried);
+        else
+            sheet_.setCellText(row, target, QString());
+    }
+    if (kind == stats::UncertaintyKind::PerPoint && column != target)
+        replacedUncertaintyColumns_[std::size_t(f)][x ? 0 : 1] = column;
+    column = std::uint8_t(target);
+    kind = stats::UncertaintyKind::PerPoint;
 }
 
 void LinearizationPage::Obsluga_lin_potegowy() { linearize(Law::Power); }

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -86,6 +87,12 @@ private:
     // Each point of the chosen figure moved to (X', Y') of the law, the values written to the
     // transform columns; a refused value keeps its point's coordinate and leaves its cell empty.
     void linearize(tallox::stats::Law law);
+    // The uncertainties of one axis a law changes, carried through the law's function (ln or
+    // 1/x) from the points' untransformed coordinates into the axis's transform column; the axis
+    // then has per-point uncertainties from that column.
+    void propagateLawUncertainties(int figure, tallox::stats::Axis axis,
+                                   tallox::stats::Transform function,
+                                   const std::vector<double>& untransformed);
     // One axis of a figure: its uncertainties propagated, then its values transformed.
     void transformAxis(int figure, tallox::stats::Axis axis, tallox::stats::Transform transform);
     // t(v) of the value column, rows 1 to the figure's point count, into the target column and

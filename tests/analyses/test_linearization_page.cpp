@@ -116,8 +116,8 @@ TEST_F(LinearizationPageTest, PowerLawMovesPointsAndFillsTheTransformColumns)
     EXPECT_EQ(lin->ParametryFunkcji_Label->text(), QStringLiteral("Parametry funkcji: y = C·x^n"));
 }
 
-// y = 3·x^1.5 with 2 % scatter and that relative uncertainty on ln y: the page reads n and C
-// back with uncertainties that cover 1.5 and 3.
+// y = 3·x^1.5 with 2 % scatter and each y's uncertainty 2 % of it: carried through ln y (u/y, so
+// 0.02 on ln y) the page reads n and C back with uncertainties that cover 1.5 and 3.
 TEST_F(LinearizationPageTest, PowerLawParametersWithUncertainties)
 {
     std::mt19937_64 random(7);
@@ -125,12 +125,18 @@ TEST_F(LinearizationPageTest, PowerLawParametersWithUncertainties)
     for (int row = 1; row <= 30; ++row) {
         const double x = 0.5 * row;
         form().F1Book1->setCellNumber(row, 1, x);
-        form().F1Book1->setCellNumber(row, 2, 3 * std::pow(x, 1.5) * (1 + scatter(random)));
+        const double y = 3 * std::pow(x, 1.5) * (1 + scatter(random));
+        form().F1Book1->setCellNumber(row, 2, y);
+        form().F1Book1->setCellNumber(row, 3, 0.02 * y);
     }
     plot();
-    commonUncertainty(false, QStringLiteral("0.02"));
+    columnUncertainty(false, 3);
     linearize(0);
     EXPECT_EQ(shownBoxes(), "");
+    // The Y uncertainties in the law's coordinates: u(ln y) = u(y)/y, per point in column 26.
+    for (int row : {1, 17, 30})
+        EXPECT_NEAR(form().F1Book1->CellNumber(row, 26), 0.02, 1e-12);
+    EXPECT_EQ(form().figureTable().record(0).UncColumnY, 26);
     const QString n = lin->ParametrFunkcji1_Label->text(), c = lin->ParametrFunkcji2_Label->text();
     ASSERT_TRUE(n.startsWith(QStringLiteral("n = "))) << n.toStdString();
     ASSERT_TRUE(c.startsWith(QStringLiteral("C = "))) << c.toStdString();
