@@ -1,5 +1,6 @@
 // Loading and saving a full 200 x 26 worksheet in each file format, as the data-file commands
 // do it (TF1Book::WriteFile / ReadFile, including the grid's update); medians of 20 runs.
+#include "BenchSupport.h"
 #include "worksheet/ColumnTable.h"
 #include "worksheet/TF1Book.h"
 #include "worksheet/formats/SheetBounds.h"
@@ -12,14 +13,6 @@
 #include <cstdio>
 #include <random>
 #include <vector>
-
-namespace {
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -59,7 +52,7 @@ int main(int argc, char** argv)
             loads.push_back(timer.nsecsElapsed() / 1e6);
         }
         std::printf("%s: save %.2f ms, load %.2f ms (medians of 20; budget 20 ms each)\n",
-                    format.name, median(saves), median(loads));
+                    format.name, bench::median(saves), bench::median(loads));
     }
     return 0;
 }

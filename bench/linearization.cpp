@@ -5,6 +5,7 @@
 //
 // With a file name as argument the page and the chart are also saved as PNG images
 // (name-page.png, name-chart.png) after a power linearization, to look at.
+#include "BenchSupport.h"
 #include "analyses/AnalysesPage.h"
 #include "analyses/LinearizationPage.h"
 #include "app/TForm1.h"
@@ -28,21 +29,6 @@
 #include <random>
 #include <vector>
 
-namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -50,11 +36,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     int boxesShown = 0;
-    tallox::setMessageHandler([&](const tallox::Message& m) {
-        if (++boxesShown == 1)
-            std::printf("first box: %s | %s\n", qPrintable(m.caption), qPrintable(m.text));
-        return tallox::MessageAnswer::Ok;
-    });
+    bench::countMessageBoxes(boxesShown);
 
     TForm1 form;
     form.resize(1280, 800);
@@ -66,17 +48,18 @@ int main(int argc, char** argv)
     for (int row = 1; row <= 200; ++row) {
         const double x = 0.05 * row;
         sheet.setCellNumber(row, 1, x);
-        sheet.setCellNumber(row, 2, 3 * std::pow(x, 1.5) * (1 + noise(random)));
-        sheet.setCellNumber(row, 3, 0.02);  // Y uncertainties: 2 %, as ln y carries them
+        const double y = 3 * std::pow(x, 1.5) * (1 + noise(random));
+        sheet.setCellNumber(row, 2, y);
+        sheet.setCellNumber(row, 3, 0.02 * y);  // Y uncertainties: 2 % of each value
     }
     auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
     qobject_cast<QComboBox*>(named("NrKolumnyDanychX_ComboBox"))->setCurrentIndex(0);
     qobject_cast<QComboBox*>(named("NrKolumnyDanychY_ComboBox"))->setCurrentIndex(1);
     qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
     qobject_cast<QLineEdit*>(named("NiepX_Edit"))->setText(QStringLiteral("0.001"));
-    choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
+    bench::choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
     qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(2);
-    choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    bench::choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
 
     LinearizationPage& page = *form.Analizy_TabSheet->linearizationPage;
     form.PageControl1->setCurrentWidget(form.Analizy_TabSheet);
@@ -84,7 +67,7 @@ int main(int argc, char** argv)
     app.processEvents();
 
     auto measure = [&](const char* name, int mode) {
-        choose(page.TransformacjaDanych_TakNie_ComboBox, mode);
+        bench::choose(page.TransformacjaDanych_TakNie_ComboBox, mode);
         std::vector<double> times;
         for (int i = 0; i < 21; ++i) {
             QElapsedTimer timer;
@@ -94,7 +77,7 @@ int main(int argc, char** argv)
             if (i > 0)  // the first run warms the caches
                 times.push_back(timer.nsecsElapsed() / 1e6);
         }
-        std::printf("%s %.2f ms (median of 20; budget 10 ms)\n", name, median(times));
+        std::printf("%s %.2f ms (median of 20; budget 10 ms)\n", name, bench::median(times));
     };
     page.TypTransformacjiDanychX_ComboBox->setCurrentIndex(1);
     page.TypTransformacjiDanychY_ComboBox->setCurrentIndex(5);

@@ -4,6 +4,7 @@
 //
 // With a file name as argument the regression page and the chart are also saved as PNG images
 // (name-page.png, name-chart.png) after an effective fit, to look at.
+#include "BenchSupport.h"
 #include "analyses/AnalysesPage.h"
 #include "analyses/RegressionPage.h"
 #include "app/TForm1.h"
@@ -27,21 +28,6 @@
 #include <random>
 #include <vector>
 
-namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -49,11 +35,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     int boxesShown = 0;
-    tallox::setMessageHandler([&](const tallox::Message& m) {
-        if (++boxesShown == 1)
-            std::printf("first box: %s | %s\n", qPrintable(m.caption), qPrintable(m.text));
-        return tallox::MessageAnswer::Ok;
-    });
+    bench::countMessageBoxes(boxesShown);
 
     TForm1 form;
     form.resize(1280, 800);
@@ -74,9 +56,9 @@ int main(int argc, char** argv)
     qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
     // X: one small value (Y dominates the weighted fit); Y: per point from column C.
     qobject_cast<QLineEdit*>(named("NiepX_Edit"))->setText(QStringLiteral("0.001"));
-    choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
+    bench::choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
     qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(2);
-    choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    bench::choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
 
     RegressionPage& page = *form.Analizy_TabSheet->regressionPage;
     form.PageControl1->setCurrentWidget(form.Analizy_TabSheet);
@@ -95,7 +77,7 @@ int main(int argc, char** argv)
             if (i > 0)  // the first run warms the caches
                 times.push_back(timer.nsecsElapsed() / 1e6);
         }
-        std::printf("%s %.2f ms (median of 20; budget 10 ms)\n", names[kind], median(times));
+        std::printf("%s %.2f ms (median of 20; budget 10 ms)\n", names[kind], bench::median(times));
     }
     std::printf("rows in the list: %d, boxes shown: %d\n",
                 page.Regresja_ListView ? int(page.Regresja_ListView->model()->rowCount()) : -1,
