@@ -7,6 +7,8 @@
 #include "analyses/PlanningPage.h"
 #include "analyses/RegressionPage.h"
 #include "app/OtherForms.h"
+#include "users/Leaders.h"
+#include "users/UserForms.h"
 #include "app/TForm1.h"
 #include "app/TForm12.h"
 #include "app/TForm13.h"

@@ -15,26 +15,6 @@ void setUp(QDialog& form, const char* name, const QString& caption, bool onTop)
 }
 } // namespace
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent)
-{
-    setUp(*this, "Form6", QStringLiteral("  Lokalizacja plików analiz Użytkowników"), true);
-}
-
-TForm7::TForm7(QWidget* parent) : QDialog(parent)
-{
-    setUp(*this, "Form7", QStringLiteral("  Użytkownik  (User ID)"), false);
-}
-
-TForm8::TForm8(QWidget* parent) : QDialog(parent)
-{
-    setUp(*this, "Form8", QStringLiteral("  Otwórz Użytkownika"), true);
-}
-
-TForm9::TForm9(QWidget* parent) : QDialog(parent)
-{
-    setUp(*this, "Form9", QStringLiteral("  Lider"), true);
-}
-
 TForm14::TForm14(QWidget* parent) : QDialog(parent)
 {
     setUp(*this, "Form14", QStringLiteral("Parametry Osi"), false);

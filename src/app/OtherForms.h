@@ -1,37 +1,8 @@
 #pragma once
-// Forms that start-up creates and whose contents come with the user registry, the leaders and
-// the axis settings.
+// Forms that start-up creates for the axis settings.
 #include <QDialog>
 
 class QLineEdit;
-
-// The users' files location.
-class TForm6 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm6(QWidget* parent);
-};
-
-// A user: add, modify, delete.
-class TForm7 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm7(QWidget* parent);
-};
-
-// Opening a user.
-class TForm8 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm8(QWidget* parent);
-};
-
-// A leader.
-class TForm9 : public QDialog {
-    Q_OBJECT
-public:
-    explicit TForm9(QWidget* parent);
-};
 
 // Axis parameters; created with the program and never shown.
 class TForm14 : public QDialog {

@@ -3,6 +3,7 @@
 #include "analyses/AnalysesPage.h"
 #include "app/DataPage.h"
 #include "app/OtherForms.h"
+#include "app/SettingsPage.h"
 #include "app/TForm12.h"
 #include "app/TForm13.h"
 #include "app/TForm2.h"
@@ -11,6 +12,9 @@
 #include "common/Dialogs.h"
 #include "figures/FigureTable.h"
 #include "figures/FiguresPage.h"
+#include "users/Leaders.h"
+#include "users/UserForms.h"
+#include "users/UserRegistry.h"
 #include "common/Links.h"
 #include "common/Messages.h"
 #include "common/PanelStatusBar.h"
@@ -56,7 +60,12 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     buildToolBar();
     buildPopupMenus();
     dataFiles = new DataFiles(*F1Book1, *StatusBar1, UsersHomeFolder,
-                              {[this] { figureTable_->resetCount(); }, {}}, this);
+                              {[this] { figureTable_->resetCount(); },
+                               [this] {
+                                   if (users)
+                                       users->Operacja_LoadPopUpUserDatas(StatusBar1->panelText(1));
+                               }},
+                              this);
     connectCommands();
     FormCreate();
 
@@ -73,6 +82,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     Form13 = new TForm13(this);
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
+    buildRegistries();
 }
 
 TForm1::~TForm1() = default;
@@ -145,8 +155,8 @@ void TForm1::buildPages()
     Analizy_TabSheet = new AnalysesPage(*F1Book1, *columnTable_, *figureTable_, *Chart1, *Wykresy_TabSheet);
     PageControl1->addTab(Analizy_TabSheet, QStringLiteral("Analizy"));
 
-    MainOptions_TabSheet = new QWidget;
-    MainOptions_TabSheet->setObjectName(QStringLiteral("MainOptions_TabSheet"));
+    settingsPage = new SettingsPage;
+    MainOptions_TabSheet = settingsPage;
     PageControl1->addTab(MainOptions_TabSheet, QStringLiteral("Opcje i ustawienia programu"));
 
     StatusBar1 = new PanelStatusBar({{400, Qt::AlignHCenter}, {130, Qt::AlignHCenter},
@@ -205,8 +215,20 @@ void TForm1::clearResultLabels()
 
 void TForm1::applyEdition()
 {
-    if (edition_ != Edition::Home)
+    const bool full = edition_ == Edition::Full;
+    // The full edition offers the registry, the leaders and exercises and the analysis sets;
+    // the home edition none of them.
+    settingsPage->setPagesVisible(full);
+    action(QStringLiteral("Ustawienia1"))->setVisible(full);
+    Wykresy_TabSheet->setExercisePageVisible(full);
+    if (full) {
+        for (QPushButton* button : {Dane_TabSheet->LoadProjects_Button,
+                                    Dane_TabSheet->ZachowajAnalizy_Button, Dane_TabSheet->NewProject_Button})
+            button->show();
+        Dane_TabSheet->LoadProjects_Button->setEnabled(true);
+        Dane_TabSheet->ZachowajAnalizy_Button->setEnabled(true);
         return;
+    }
     action(QStringLiteral("OpenUsers_ToolButton"))->setVisible(false);
     action(QStringLiteral("LodaHomePro_ToolButton"))->setVisible(true);
     action(QStringLiteral("LoadData_ToolButton"))->setVisible(false);

@@ -13,6 +13,8 @@ class QPrinter;
 class QTabWidget;
 class QToolBar;
 class AnalysesPage;
+class AnalysisSets;
+class SettingsPage;
 class ColumnTable;
 class DataFiles;
 class DataPage;
@@ -33,6 +35,10 @@ class Chart;
 class FigureTable;
 class FiguresPage;
 class PanelStatusBar;
+namespace users {
+class LeaderRegistry;
+class UserRegistry;
+}
 }
 
 class TForm1 : public QMainWindow {
@@ -56,6 +62,7 @@ public:
     tallox::FiguresPage* Wykresy_TabSheet = nullptr;
     AnalysesPage* Analizy_TabSheet = nullptr;
     QWidget* MainOptions_TabSheet = nullptr;
+    SettingsPage* settingsPage = nullptr;  // the same page
     QMenu* PopUpMenu_Wejsc = nullptr;
     QMenu* PopupMenu_Wykresu = nullptr;
 
@@ -75,6 +82,10 @@ public:
     tallox::FigureTable& figureTable();
     // Loading and saving data files, dots to commas.
     DataFiles* dataFiles = nullptr;
+    // The user registry, the leaders and exercises, the analysis sets.
+    tallox::users::UserRegistry* users = nullptr;
+    tallox::users::LeaderRegistry* leaders = nullptr;
+    AnalysisSets* analysisSets = nullptr;
     // The printer the chart is printed on: landscape from start-up until a printer dialog
     // changes it.
     QPrinter& printer();
@@ -114,6 +125,7 @@ private:
     void readSettingsFile();
     void clearResultLabels();
     void applyEdition();
+    void buildRegistries();
     QAction* makeAction(const char* name, const QString& text, const QKeySequence& shortcut = {},
                         const QString& hint = {});
 

@@ -8,6 +8,7 @@ namespace tallox::links {
 inline const QString kProgramPage = QStringLiteral("https://tallox.example.edu.pl/");
 inline const QString kLaboratoryPage = QStringLiteral("https://pracownia.fizyka.example.edu.pl/");
 inline const QString kFacultyPage = QStringLiteral("https://fizyka.example.edu.pl/");
+inline const QString kStaffDirectoryPage = QStringLiteral("https://fizyka.example.edu.pl/pracownicy/");
 inline const QString kProgramMail = QStringLiteral("tallox@example.edu.pl");
 inline const QString kAuthorMail = QStringLiteral("autor.tallox@example.edu.pl");
 inline const QString kMailSubject = QStringLiteral("Tallox PL 2.0");

@@ -2,6 +2,7 @@
 
 #include "chart/Chart.h"
 #include "figures/AxisPanel.h"
+#include "figures/ExercisePanel.h"
 #include "figures/FigureManager.h"
 #include "figures/FigureTable.h"
 #include "figures/PointStylePanel.h"
@@ -112,12 +113,19 @@ void FiguresPage::buildOptionPages()
     }
     exercisePage_ = new QWidget;
     exercisePage_->setObjectName(QStringLiteral("Dodatki_TabSheet"));
+    exercisePanel_ = new ExercisePanel(groups_, exercisePage_);
+    (new QVBoxLayout(exercisePage_))->addWidget(exercisePanel_);
     optionPages_->addTab(axisPage_, QStringLiteral("Osie"));
     optionPages_->setTabToolTip(0, axisPage_->toolTip());
     optionPages_->addTab(regressionResultsPage, QStringLiteral("  Wyniki Regresji  "));
     optionPages_->addTab(exercisePage_, QStringLiteral("   Dodatki   "));
     // The exercise description is created hidden; the exercise work shows it.
     optionPages_->setTabVisible(optionPages_->indexOf(exercisePage_), false);
+}
+
+void FiguresPage::setExercisePageVisible(bool visible)
+{
+    optionPages_->setTabVisible(optionPages_->indexOf(exercisePage_), visible);
 }
 
 void FiguresPage::setStartState()

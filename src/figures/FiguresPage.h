@@ -22,6 +22,7 @@ class TF1Book;
 namespace tallox {
 
 class AxisPanel;
+class ExercisePanel;
 class Chart;
 class FigureManager;
 class FigureTable;
@@ -53,6 +54,9 @@ public:
     void attachGridMenuItems(QAction* vertical, QAction* horizontal);
     // Removes the current figure as "Usuń" does, when a figure exists.
     void removeFigureIfPresent();
+    // The exercise description (the "   Dodatki   " page), created hidden.
+    ExercisePanel& exercisePanel() { return *exercisePanel_; }
+    void setExercisePageVisible(bool visible);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +81,7 @@ private:
     AxisPanel* axisPanel_ = nullptr;
     QWidget* axisPage_ = nullptr;
     QWidget* exercisePage_ = nullptr;
+    ExercisePanel* exercisePanel_ = nullptr;
 };
 
 }  // namespace tallox

@@ -1,5 +1,7 @@
 // What start-up leaves behind: folders, the settings file, the window and its forms.
 #include "app/OtherForms.h"
+#include "users/Leaders.h"
+#include "users/UserForms.h"
 #include "app/TForm12.h"
 #include "app/TForm13.h"
 #include "app/TForm2.h"
