@@ -339,7 +339,9 @@ void UserRegistry::Pokaz_Info_Usera(const QString& user)
         lines = readTextLines(userFolder(user) + u'/' + user + QStringLiteral(".ini"));
     while (lines.size() < 5)
         lines << QString();
-    const QString name = lines[0];
+    // A user without an entries file keeps the name asked for: a name being typed or picked
+    // is not wiped out.
+    const QString name = lines[0].isEmpty() ? user : lines[0];
     form7_.ImieNazwisko_Edit->setText(lines[1]);
     form8_.ImieNazwisko_Label->setText(lines[1]);
     form7_.RokKierunek_ComboBox->setEditText(lines[2]);
