@@ -7,14 +7,16 @@
 #include "analyses/PlanningPage.h"
 #include "analyses/RegressionPage.h"
 #include "app/OtherForms.h"
-#include "users/Leaders.h"
-#include "users/UserForms.h"
 #include "app/TForm1.h"
 #include "app/TForm12.h"
 #include "app/TForm13.h"
 #include "app/TForm2.h"
 #include "app/TalloxApplication.h"
 #include "app/TextFileDialog.h"
+#include "common/TextFile.h"
+#include "users/Leaders.h"
+#include "users/UserForms.h"
+#include "users/UserRegistry.h"
 #include "worksheet/TF1Book.h"
 
 #include <QAction>
@@ -203,5 +205,44 @@ int main(int argc, char** argv)
         menu->hide();
     }
     ok &= save(*form.ToolBar1, folder, QStringLiteral("toolbar"));
+
+    // The full edition with a user open: a registered user with entries, leaders, a saved set.
+    QDir().mkpath(QStringLiteral("Nowak"));
+    tallox::writeTextLines(QStringLiteral("users.ini"), {QStringLiteral("Kowalski"), QStringLiteral("Nowak")});
+    tallox::writeTextLines(QStringLiteral("Nowak/Nowak.ini"),
+                           {QStringLiteral("Nowak"), QStringLiteral("Anna Nowak"),
+                            QStringLiteral("II rok Fizyka"), QStringLiteral("Grupa 3"),
+                            QStringLiteral("anna.nowak@example.edu.pl")});
+    tallox::writeTextLines(QStringLiteral("Nowak/Nowak_ana.ini"),
+                           {QDir::toNativeSeparators(QDir::currentPath() + QStringLiteral("/wahadlo_ana"))});
+    tallox::writeTextLines(QStringLiteral("liders.ini"), {QStringLiteral("Kowalska"), QStringLiteral("Zieliński")});
+    tallox::writeTextLines(QStringLiteral("classes.ini"), {QStringLiteral("Wahadło matematyczne - 1")});
+    TForm1 full(Edition::Full);
+    full.show();
+    full.users->Operacja_Otwierania_Uzytkownika(QStringLiteral("Nowak"));
+    app.processEvents();
+    ok &= save(full, folder, QStringLiteral("full-1-dane-uzytkownik"));
+    full.PageControl1->setCurrentWidget(full.MainOptions_TabSheet);
+    app.processEvents();
+    ok &= save(full, folder, QStringLiteral("full-4-opcje"));
+    full.PageControl1->setCurrentIndex(1);
+    named<QTabWidget>(full, "figureOptionsPages")->setCurrentWidget(named<QWidget>(full, "Dodatki_TabSheet"));
+    app.processEvents();
+    named<QScrollArea>(full, "figureInputsArea")->ensureWidgetVisible(named<QWidget>(full, "figureOptionsPages"));
+    app.processEvents();
+    ok &= save(full, folder, QStringLiteral("full-2-wykresy-dodatki"));
+    full.Form7->NazwaUsera_ComboBox->setEditText(QStringLiteral("Nowak"));
+    full.users->Pokaz_Info_Usera(QStringLiteral("Nowak"));
+    for (QDialog* dialog : std::initializer_list<QDialog*>{full.Form6, full.Form7, full.Form8, full.Form9}) {
+        dialog->show();
+        app.processEvents();
+        ok &= save(*dialog, folder, QStringLiteral("full-dialog-") + dialog->objectName().toLower());
+        dialog->hide();
+    }
+    auto* usersMenu = named<QMenu>(full, "ListaUsers_PopUp");
+    usersMenu->popup(full.mapToGlobal(QPoint(40, 60)));
+    app.processEvents();
+    ok &= save(*usersMenu, folder, QStringLiteral("full-menu-uzytkownicy"));
+    usersMenu->hide();
     return ok ? 0 : 1;
 }

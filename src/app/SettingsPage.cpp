@@ -10,8 +10,8 @@ QPushButton* button(QWidget* page, const char* name, const QString& text)
 {
     auto* made = new QPushButton(text, page);
     made->setObjectName(QLatin1String(name));
-    made->setMinimumWidth(300);
-    page->layout()->addWidget(made);
+    made->setMinimumWidth(320);
+    static_cast<QVBoxLayout*>(page->layout())->addWidget(made, 0, Qt::AlignLeft);
     return made;
 }
 

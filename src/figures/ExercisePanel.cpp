@@ -54,14 +54,19 @@ ExercisePanel::ExercisePanel(ControlGroups& groups, QWidget* parent) : QWidget(p
     QWidget* inputs[] = {NazwaCwiczenia_ComboBox, Prowadzacy_ComboBox, StartData_DateTimePicker,
                          StopData_DateTimePicker, KomentarzWlasny_Memo, KomentarzProwadzacego_Memo,
                          Ocena_ComboBox};
+    // The page is narrow: each label stands over its input.
     for (int i = 0; i < 7; ++i) {
         auto* label = named(new QLabel(QString::fromUtf8(labels[i].second)), labels[i].first);
-        grid->addWidget(label, i + 1, 0, Qt::AlignTop);
-        grid->addWidget(inputs[i], i + 1, 1);
+        grid->addWidget(label, 2 * i + 1, 0, 1, 2);
+        grid->addWidget(inputs[i], 2 * i + 2, 0, 1, 2);
         groups.add(ControlGroup::ExerciseLabels, label);
         groups.add(ControlGroup::ExerciseInputs, inputs[i]);
     }
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(15, 1);
+    for (QPlainTextEdit* memo : {KomentarzWlasny_Memo, KomentarzProwadzacego_Memo})
+        memo->setFixedHeight(44);
+    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(4, 4, 4, 4);
 }
 
 } // namespace tallox
