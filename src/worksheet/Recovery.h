@@ -44,11 +44,13 @@ public:
     void restore(const LeftFile& file);
     static void discard(const LeftFile& file);
 
-    // Does at once what the timer would do, and waits until the file is written or removed.
+    // What the timer does 2 s after the last change: the sheet's cells are copied, and the file
+    // written (or removed, for an empty or saved sheet) on the worker thread; returns at once.
+    void keep();
+    // keep(), and waits until the file is written or removed.
     void flush();
 
 private:
-    void keep();
 
     TF1Book& sheet_;
     QString path_;
