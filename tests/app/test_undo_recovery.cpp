@@ -1,5 +1,8 @@
 // The "Cofnij" and "Ponów" items over the window's commands, and the recovery file: kept while the
 // program runs, left by a killed program, offered and restored by the next window.
+#include "analyses/AnalysesPage.h"
+#include "analyses/LinearizationPage.h"
+#include "analyses/test_regression_fixture.h"
 #include "app/DataPage.h"
 #include "common/PanelStatusBar.h"
 #include "support/fixture.h"
@@ -79,6 +82,32 @@ protected:
     bool enabled(const char* name) { return form().action(QLatin1String(name))->isEnabled(); }
     void trigger(const char* name) { form().action(QLatin1String(name))->trigger(); }
 };
+
+// "LINEARYZUJ" writes the transform columns over earlier ones: one step that puts them back.
+class LinearizationUndoTest : public RegressionPageTest {};
+
+TEST_F(LinearizationUndoTest, TheTransformColumnsAreOneStep)
+{
+    TF1Book& sheet = *form().F1Book1;
+    fillColumn(1, {1, 2, 4});
+    fillColumn(2, {2, 8, 32});
+    sheet.setCellText(5, transXColumn, QStringLiteral("stare"));
+    sheet.setCellNumber(6, transYColumn, -0.0);
+    plot();
+    const int before = sheet.undoStack()->index();
+    LinearizationPage& lin = *form().Analizy_TabSheet->linearizationPage;
+    choose(lin.TransformacjaDanych_TakNie_ComboBox, 0);
+    lin.Linearyzacja_Button->click();
+    ASSERT_EQ(sheet.undoStack()->index(), before + 1);
+    EXPECT_EQ(sheet.undoStack()->undoText(), QStringLiteral("linearyzacja / transformacja"));
+    EXPECT_DOUBLE_EQ(sheet.CellNumber(2, transYColumn), std::log(8.0));
+    form().action(QStringLiteral("Cofnij1"))->trigger();
+    EXPECT_EQ(sheet.CellType(2, transYColumn), TF1Book::Empty);
+    EXPECT_EQ(sheet.CellText(5, transXColumn), QStringLiteral("stare"));
+    EXPECT_TRUE(std::signbit(sheet.CellNumber(6, transYColumn)));
+    form().action(QStringLiteral("Ponow1"))->trigger();
+    EXPECT_DOUBLE_EQ(sheet.CellNumber(2, transYColumn), std::log(8.0));
+}
 
 // Runs only as the child of KilledProgramLeavesAFileTheNextWindowRestores.
 TEST(RecoveryChildProcess, FillsTheSheetAndWaitsToBeKilled)
