@@ -254,18 +254,34 @@ TEST_F(UndoRecoveryTest, KilledProgramLeavesAFileTheNextWindowRestores)
 
 TEST_F(UndoRecoveryTest, ADamagedFileIsOfferedAsDamagedAndCanBeDiscarded)
 {
+    TF1Book full;
+    Kolorowanie_Kolumn(full);
+    fillSheet(full);
+    const QString whole = folder() + QStringLiteral("/whole.tlx");
+    ASSERT_TRUE(writeSheetFile(whole, SheetFileType::Tlx, full.sheetCells(), QLocale()).ok);
+    QFile wholeFile(whole);
+    ASSERT_TRUE(wholeFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = wholeFile.readAll();
+    const std::pair<const char*, QByteArray> damages[] = {
+        {"not our format", QByteArray("\x00\x01garbage\xff\xfe", 11)},
+        {"cut in the middle", bytes.left(bytes.size() / 2)},
+        {"empty", QByteArray()},
+    };
     QDir().mkpath(SheetRecovery::folder(folder()));
-    // A pid above any system's limit: a program that no longer runs.
-    writeFile(QStringLiteral(".tallox-odzysk/arkusz-999999999-1.tlx"),
-              QByteArray("\x00\x01garbage\xff\xfe", 11));
-    DataPage& page = *form().Dane_TabSheet;
-    ASSERT_FALSE(page.RecoveryBar->isHidden());
-    EXPECT_TRUE(page.RecoveryBar_Label->text().endsWith(
-        QStringLiteral("). Plik jest uszkodzony i nie można go odczytać.")));
-    EXPECT_FALSE(page.Przywroc_Button->isEnabled());
-    page.Odrzuc_Button->click();
-    EXPECT_TRUE(page.RecoveryBar->isHidden());
-    EXPECT_TRUE(recoveryFiles(folder()).isEmpty());
+    for (const auto& [what, content] : damages) {
+        SCOPED_TRACE(what);
+        // A pid above any system's limit: a program that no longer runs.
+        writeFile(QStringLiteral(".tallox-odzysk/arkusz-999999999-1.tlx"), content);
+        TForm1 window(Edition::Home);
+        DataPage& page = *window.Dane_TabSheet;
+        ASSERT_FALSE(page.RecoveryBar->isHidden());
+        EXPECT_TRUE(page.RecoveryBar_Label->text().endsWith(
+            QStringLiteral("). Plik jest uszkodzony i nie można go odczytać.")));
+        EXPECT_FALSE(page.Przywroc_Button->isEnabled());
+        page.Odrzuc_Button->click();
+        EXPECT_TRUE(page.RecoveryBar->isHidden());
+        EXPECT_TRUE(recoveryFiles(folder()).isEmpty());
+    }
 }
 
 } // namespace

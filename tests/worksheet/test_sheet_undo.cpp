@@ -11,6 +11,8 @@
 #include <QClipboard>
 #include <QLocale>
 #include <QUndoStack>
+#include <QTableView>
+#include <QTest>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -81,6 +83,14 @@ TEST_F(SheetUndoTest, EveryWritePathIsOneStepThatUndoAndRedoPutBackExactly)
         {"typing a number", stepNames::typing, [](SheetUndoTest& t) { t.sheet.enterText(2, 1, QStringLiteral("3,25")); }},
         {"typing a text", stepNames::typing, [](SheetUndoTest& t) { t.sheet.enterText(2, 2, QStringLiteral("abc")); }},
         {"typing nothing empties", stepNames::typing, [](SheetUndoTest& t) { t.sheet.enterText(2, 3, QString()); }},
+        {"typing in the grid", stepNames::typing, [](SheetUndoTest& t) {
+             QAbstractItemModel* model = t.sheet.view()->model();
+             model->setData(model->index(3, 0), QStringLiteral("-0"), Qt::EditRole);
+         }},
+        {"the Delete key", stepNames::clear, [](SheetUndoTest& t) {
+             t.select(1, 1, 6, 3);
+             QTest::keyClick(t.sheet.view(), Qt::Key_Delete);
+         }},
         {"a number outside any command", stepNames::typing, [](SheetUndoTest& t) { t.sheet.setCellNumber(5, 5, 1e308 * 10); }},
         {"paste", stepNames::paste, [](SheetUndoTest& t) { t.sheet.pasteText(1, 2, QStringLiteral("1,5\tx\n\t2e-300\n-0")); }},
         {"clipboard paste", stepNames::paste, [](SheetUndoTest& t) {
