@@ -17,7 +17,10 @@
 #include "users/Leaders.h"
 #include "users/UserForms.h"
 #include "users/UserRegistry.h"
+#include "worksheet/Recovery.h"
 #include "worksheet/TF1Book.h"
+#include "worksheet/formats/SheetFile.h"
+#include <QUndoStack>
 
 #include <QAction>
 #include <QApplication>
@@ -244,5 +247,29 @@ int main(int argc, char** argv)
     app.processEvents();
     ok &= save(*usersMenu, folder, QStringLiteral("full-menu-uzytkownicy"));
     usersMenu->hide();
+    // "Edycja" with a step to undo and one to redo.
+    form.F1Book1->enterText(12, 1, QStringLiteral("1,25"));
+    form.F1Book1->enterText(12, 2, QStringLiteral("0,75"));
+    form.action(QStringLiteral("Cofnij1"))->trigger();
+    auto* edit = named<QMenu>(form, "Edycja1");
+    edit->popup(form.mapToGlobal(QPoint(40, 60)));
+    app.processEvents();
+    ok &= save(*edit, folder, QStringLiteral("menu-edycja1-cofnij"));
+    edit->hide();
+
+    // The "Dane" page of a new window that finds the recovery file of a program that no longer runs.
+    const QString recoveryFolder = tallox::SheetRecovery::folder(form.ProgramFolder);
+    const QString leftFile = recoveryFolder + QStringLiteral("/arkusz-999999999-1.tlx");
+    QDir().mkpath(recoveryFolder);
+    tallox::writeSheetFile(leftFile, tallox::SheetFileType::Tlx, form.F1Book1->sheetCells(), QLocale());
+    {
+        TForm1 second;
+        second.show();
+        app.processEvents();
+        ok &= save(second, folder, QStringLiteral("main-1-dane-odzyskiwanie"));
+    }
+    QFile::remove(leftFile);
+    // Both windows leave no recovery file behind: their sheets count as saved.
+    form.F1Book1->undoStack()->setClean();
     return ok ? 0 : 1;
 }

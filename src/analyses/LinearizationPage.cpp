@@ -7,6 +7,7 @@
 #include "figures/FigureTable.h"
 #include "figures/FiguresPage.h"
 #include "worksheet/ColumnTable.h"
+#include "worksheet/SheetUndo.h"
 #include "worksheet/TF1Book.h"
 #include "worksheet/cells/SheetShape.h"
 
@@ -255,6 +256,8 @@ void LinearizationPage::Linearyzacja_ButtonClick()
     // One box per message within the run: the boxes rebuilt several times, the two fits and a
     // column of refused values would otherwise repeat the same box.
     const MessageCommand command;
+    // The transform columns it writes are one step of the sheet's undo.
+    const SheetChange change(sheet_, stepNames::transform);
     const int current = figures_.currentSlot();
     const int chosen = chosenFigure();
 

@@ -3,6 +3,9 @@
 #include "common/WidgetHelpers.h"
 #include "worksheet/TF1Book.h"
 
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
@@ -12,6 +15,7 @@ namespace {
 constexpr int kPanelLeft = 8, kPanelTop = 96, kPanelRightMargin = 8, kPanelBottomMargin = 8;
 constexpr int kButtonTop = 64, kButtonWidth = 113, kButtonHeight = 27;
 constexpr int kInitialWindowWidth = 958;
+constexpr int kBarHeight = 34, kBarGap = 4;
 } // namespace
 
 DataPage::DataPage(QWidget* parent) : QWidget(parent)
@@ -53,6 +57,52 @@ DataPage::DataPage(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(Panel1);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(F1Book1);
+
+    RecoveryBar = new QFrame(this);
+    RecoveryBar->setObjectName(QStringLiteral("RecoveryBar"));
+    RecoveryBar->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    RecoveryBar->setAutoFillBackground(true);
+    RecoveryBar->setBackgroundRole(QPalette::ToolTipBase);
+    RecoveryBar_Label = new QLabel(RecoveryBar);
+    RecoveryBar_Label->setObjectName(QStringLiteral("RecoveryBar_Label"));
+    RecoveryBar_Label->setTextFormat(Qt::PlainText);
+    RecoveryBar_Label->setForegroundRole(QPalette::ToolTipText);
+    Przywroc_Button = new QPushButton(QStringLiteral("Przywróć"), RecoveryBar);
+    Przywroc_Button->setObjectName(QStringLiteral("Przywroc_Button"));
+    Odrzuc_Button = new QPushButton(QStringLiteral("Odrzuć"), RecoveryBar);
+    Odrzuc_Button->setObjectName(QStringLiteral("Odrzuc_Button"));
+    auto* bar = new QHBoxLayout(RecoveryBar);
+    bar->setContentsMargins(8, 2, 4, 2);
+    bar->addWidget(RecoveryBar_Label, 1);
+    bar->addWidget(Przywroc_Button);
+    bar->addWidget(Odrzuc_Button);
+    RecoveryBar->hide();
+}
+
+void DataPage::showRecoveryBar(const QString& text, bool canRestore)
+{
+    RecoveryBar_Label->setText(text);
+    Przywroc_Button->setEnabled(canRestore);
+    RecoveryBar->show();
+    placePanel();
+}
+
+void DataPage::hideRecoveryBar()
+{
+    RecoveryBar->hide();
+    placePanel();
+}
+
+void DataPage::placePanel()
+{
+    // The bar, when shown, takes the top of the grid's place.
+    const int width = std::max(0, this->width() - kPanelLeft - kPanelRightMargin);
+    int top = kPanelTop;
+    if (!RecoveryBar->isHidden()) {
+        RecoveryBar->setGeometry(kPanelLeft, kPanelTop, width, kBarHeight);
+        top += kBarHeight + kBarGap;
+    }
+    Panel1->setGeometry(kPanelLeft, top, width, std::max(0, height() - top - kPanelBottomMargin));
 }
 
 void DataPage::placeSaveButton(int left)
@@ -64,10 +114,7 @@ void DataPage::placeSaveButton(int left)
 void DataPage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QSize size = event->size();
-    Panel1->setGeometry(kPanelLeft, kPanelTop,
-                        std::max(0, size.width() - kPanelLeft - kPanelRightMargin),
-                        std::max(0, size.height() - kPanelTop - kPanelBottomMargin));
+    placePanel();
     // The button is anchored to the right edge: it keeps the distance to it that it has in the
     // main window's initial width.
     if (saveButtonLeft_ >= 0)

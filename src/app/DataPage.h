@@ -2,6 +2,8 @@
 // The "Dane" page: the title, the data buttons and the worksheet.
 #include <QWidget>
 
+class QFrame;
+class QLabel;
 class QPushButton;
 class TF1Book;
 
@@ -19,6 +21,14 @@ public:
     QWidget* Panel1 = nullptr;
     TF1Book* F1Book1 = nullptr;
 
+    // The bar above the grid that offers unsaved data of an earlier session.
+    QFrame* RecoveryBar = nullptr;
+    QLabel* RecoveryBar_Label = nullptr;
+    QPushButton* Przywroc_Button = nullptr;
+    QPushButton* Odrzuc_Button = nullptr;
+    void showRecoveryBar(const QString& text, bool canRestore);
+    void hideRecoveryBar();
+
     // Places the save button, which from then on keeps its distance to the right edge.
     void placeSaveButton(int left);
 
@@ -26,5 +36,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placePanel();
     int saveButtonLeft_ = -1;
 };

@@ -21,7 +21,9 @@
 #include "common/TextFile.h"
 #include "worksheet/ColumnTable.h"
 #include "worksheet/DataFiles.h"
+#include "worksheet/Recovery.h"
 #include "worksheet/SheetText.h"
+#include "worksheet/SheetUndo.h"
 #include "worksheet/TF1Book.h"
 
 #include <QAction>
@@ -38,11 +40,54 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <memory>
 #include <stdexcept>
 
 using namespace tallox;
 
 namespace {
+// Offers the recovery files of programs that no longer run, newest first, one at a time on the
+// bar of the "Dane" page.
+void offerLeftFiles(DataPage& page, SheetRecovery& recovery, PanelStatusBar& status,
+                    const QString& programFolder)
+{
+    auto left = std::make_shared<QVector<SheetRecovery::LeftFile>>(
+        SheetRecovery::findLeftFiles(programFolder));
+    if (left->isEmpty())
+        return;
+    auto showNext = [&page, left] {
+        if (left->isEmpty()) {
+            page.hideRecoveryBar();
+            return;
+        }
+        const SheetRecovery::LeftFile& file = left->front();
+        QString text = QStringLiteral("Znaleziono niezapisane dane z poprzedniej sesji (")
+                     + file.written.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
+                     + QStringLiteral(").");
+        if (!file.readable)
+            text += QStringLiteral(" Plik jest uszkodzony i nie można go odczytać.");
+        page.showRecoveryBar(text, file.readable);
+    };
+    QObject::connect(page.Przywroc_Button, &QPushButton::clicked, &recovery,
+                     [&recovery, &status, left, showNext] {
+                         if (left->isEmpty())
+                             return;
+                         recovery.restore(left->front());
+                         status.setPanelText(0, QStringLiteral("odzyskane dane"));
+                         // This window's sheet now holds them: the other files stay for later.
+                         left->clear();
+                         showNext();
+                     });
+    QObject::connect(page.Odrzuc_Button, &QPushButton::clicked, &recovery, [left, showNext] {
+        if (left->isEmpty())
+            return;
+        SheetRecovery::discard(left->front());
+        left->removeFirst();
+        showNext();
+    });
+    showNext();
+}
+
 // The chart takes the page's width less the column of figure inputs on its right.
 constexpr int kFigureInputsWidth = 280;
 } // namespace
@@ -83,9 +128,17 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
     buildRegistries();
+
+    // The sheet is kept in a recovery file while the program runs.
+    auto* recovery = new SheetRecovery(*F1Book1, ProgramFolder, this);
+    offerLeftFiles(*Dane_TabSheet, *recovery, *StatusBar1, ProgramFolder);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Before the sheet goes: the recovery writes what is pending, or removes its file.
+    delete findChild<SheetRecovery*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 ColumnTable& TForm1::columnTable() { return *columnTable_; }
 
@@ -145,6 +198,14 @@ void TForm1::buildPages()
     // A number typed in the other convention stays a text; the hint line says so at once.
     connect(F1Book1, &TF1Book::numberKeptAsText, this, [this](int row, int col, const QString& text) {
         StatusBar2->setText(tallox::otherConventionHint(row, col, text));
+    });
+    // An undo or redo puts cells back: the layout that follows from them is applied again, and
+    // the block it changed is selected.
+    connect(F1Book1, &TF1Book::stepApplied, this, [this](int r1, int c1, int r2, int c2) {
+        Kolorowanie_Kolumn(*F1Book1);
+        F1Book1->SetActiveCell(r1, c1);
+        F1Book1->setSelEndRow(r2);
+        F1Book1->setSelEndCol(c2);
     });
     PageControl1->addTab(Dane_TabSheet, QStringLiteral("Dane"));
 
@@ -279,6 +340,7 @@ void TForm1::NewDane_ButtonClick()
          MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes)
         return;
+    const SheetChange change(*F1Book1, stepNames::newData);
     F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), TF1Book::ClearKind::All);
     StatusBar1->setPanelText(0, QString());
     Kolorowanie_Kolumn(*F1Book1);
@@ -288,6 +350,7 @@ void TForm1::NewDane_ButtonClick()
 
 void TForm1::UsuWszystko1Click()
 {
+    const SheetChange change(*F1Book1, stepNames::clearAll);
     F1Book1->ClearRange(1, 1, F1Book1->MaxRow(), F1Book1->MaxCol(), TF1Book::ClearKind::All);
     Kolorowanie_Kolumn(*F1Book1);
 }

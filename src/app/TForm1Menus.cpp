@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "app/DataPage.h"
+#include "app/UndoItems.h"
 #include "chart/Chart.h"
 #include "common/Dialogs.h"
 #include "figures/FiguresPage.h"
@@ -80,6 +81,9 @@ void TForm1::buildMenus()
     add(file, "Koniec1", QStringLiteral("Koniec"));
 
     QMenu* edit = addMenu("Edycja1", QStringLiteral("&Edycja"));
+    add(edit, "Cofnij1", QStringLiteral("Cofnij"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    add(edit, "Ponow1", QStringLiteral("Ponów"))->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     add(edit, "Kopiuj1", QStringLiteral("Kopiuj"), QKeySequence(Qt::CTRL | Qt::Key_C));
     add(edit, "Wytnij1", QStringLiteral("Wytnij"), QKeySequence(Qt::CTRL | Qt::Key_X));
     add(edit, "W1", QStringLiteral("Wklej"), QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -207,6 +211,9 @@ void TForm1::buildPopupMenus()
     PopUpMenu_Wejsc = new QMenu(this);
     PopUpMenu_Wejsc->setObjectName(QStringLiteral("PopUpMenu_Wejsc"));
     QMenu* sheet = PopUpMenu_Wejsc;
+    sheet->addAction(makeAction("Cofnij2", QStringLiteral("Cofnij"), QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    sheet->addAction(makeAction("Ponow2", QStringLiteral("Ponów"), QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    sheet->addSeparator();
     sheet->addAction(makeAction("Copy1", QStringLiteral("Kopiuj"), QKeySequence(Qt::CTRL | Qt::Key_C)));
     sheet->addAction(makeAction("Clear1", QStringLiteral("Wytnij"), QKeySequence(Qt::CTRL | Qt::Key_X)));
     sheet->addAction(makeAction("Paste1", QStringLiteral("Wklej"), QKeySequence(Qt::CTRL | Qt::Key_V)));
@@ -267,6 +274,8 @@ void TForm1::connectCommands()
     on({"Wytnij1", "Clear1", "CutData_ToolButton"}, [this] { F1Book1->CutSelection(); });
     on({"W1", "Paste1", "PasteData_ToolButton"}, [this] { F1Book1->PasteClipboard(); });
     on({"ZaznaczWszystko1", "Select_All"}, &TForm1::ZaznaczWszystko1Click);
+    attachUndoItems(*F1Book1->undoStack(), action(QStringLiteral("Cofnij1")), action(QStringLiteral("Ponow1")));
+    attachUndoItems(*F1Book1->undoStack(), action(QStringLiteral("Cofnij2")), action(QStringLiteral("Ponow2")));
     on({"Otwrz1", "LodaHomePro_ToolButton", "LoadData_ToolButton"},
        [this] { dataFiles->Ladowanie_Danych(); });
     connect(Dane_TabSheet->LoadData_Button, &QPushButton::clicked, dataFiles,

@@ -6,11 +6,13 @@
 #include "common/TextFile.h"
 #include "stats/NumberText.h"
 #include "worksheet/ColumnTable.h"
+#include "worksheet/SheetUndo.h"
 #include "worksheet/TF1Book.h"
 #include "worksheet/formats/SheetFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUndoStack>
 #include <cmath>
 
 using namespace tallox;
@@ -99,6 +101,7 @@ void DataFiles::Ladowanie_Danych()
             if (ok) {
                 warnings = loadWarnings(read);
                 sheet_.replaceCells(read.sheet);
+                sheet_.undoStack()->setClean();
             } else {
                 reportReadFailure(answer.path, read.error);
             }
@@ -195,6 +198,7 @@ void DataFiles::Zachowaj_Dane()
 
 void DataFiles::ZamianaKropek_naPrzecinki()
 {
+    const SheetChange change(sheet_, stepNames::dotsToCommas);
     for (int row = 1; row <= sheetRows; ++row)
         for (int col = 1; col <= sheetColumns; ++col) {
             const QString text = sheet_.CellText(row, col);

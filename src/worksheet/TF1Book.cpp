@@ -1,6 +1,7 @@
 #include "worksheet/TF1Book.h"
 
 #include "worksheet/SheetText.h"
+#include "worksheet/SheetUndo.h"
 #include "worksheet/SheetView.h"
 #include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/SheetFile.h"
@@ -9,15 +10,20 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 using tallox::SheetModel;
 using tallox::SheetView;
+using tallox::SheetChange;
+namespace stepNames = tallox::stepNames;
 
 TF1Book::TF1Book(QWidget* parent) : QWidget(parent)
 {
+    undo_ = new QUndoStack(this);
+    undo_->setUndoLimit(tallox::undoLimit);
     model_ = new SheetModel(*this);
     view_ = new SheetView(*this, this);
     view_->setObjectName(QStringLiteral("F1Book1_View"));
@@ -69,6 +75,7 @@ void TF1Book::resizeSheet(int rows, int cols)
     widths_.resize(cols, defaultWidth_);
     maxRow_ = rows;
     maxCol_ = cols;
+    reindexChange();
     model_->reset();
     for (int c = 1; c <= maxCol_; ++c)
         view_->setColumnWidth(c - 1, tallox::widthInPixels(widths_[c - 1], view_->fontMetrics()));
@@ -171,6 +178,8 @@ void TF1Book::setCellNumber(int row, int col, double value)
         setCellText(row, col, QStringLiteral("#NUM!"));
         return;
     }
+    const SheetChange change(*this, stepNames::typing);
+    recordCell(row, col);
     Cell& c = cell(row, col);
     c.kind = NumberCell;
     c.number = value;
@@ -194,6 +203,8 @@ void TF1Book::setCellText(int row, int col, const QString& text)
 {
     if (!inSheet(row, col))
         return;
+    const SheetChange change(*this, stepNames::typing);
+    recordCell(row, col);
     Cell& c = cell(row, col);
     c.kind = text.isEmpty() ? Empty : TextCell;
     c.number = 0.0;
@@ -203,6 +214,7 @@ void TF1Book::setCellText(int row, int col, const QString& text)
 
 void TF1Book::enterText(int row, int col, const QString& typed)
 {
+    const SheetChange change(*this, stepNames::typing);
     double value = 0.0;
     if (tallox::readTypedNumber(typed, value)) {
         setCellNumber(row, col, value);
@@ -236,6 +248,8 @@ void TF1Book::ClearRange(int row1, int col1, int row2, int col2, ClearKind kind)
     const int c1 = std::max(1, std::min(col1, col2)), c2 = std::min(maxCol_, std::max(col1, col2));
     if (r1 > r2 || c1 > c2)
         return;
+    const SheetChange change(*this, stepNames::clear);
+    recordBlock(r1, c1, r2, c2);
     for (int r = r1; r <= r2; ++r)
         for (int c = c1; c <= c2; ++c) {
             cell(r, c) = Cell{};
@@ -306,6 +320,7 @@ QString TF1Book::selectionAsText() const
 void TF1Book::pasteText(int row, int col, const QString& text)
 {
     const std::vector<std::vector<tallox::ClipboardField>> rows = tallox::splitTabSeparated(text);
+    const SheetChange change(*this, stepNames::paste);
     int lastRow = row, lastCol = col;
     int otherRow = 0, otherCol = 0;  // the first field kept as a text for its decimal separator
     QString otherText;
@@ -314,6 +329,7 @@ void TF1Book::pasteText(int row, int col, const QString& text)
             const int r = row + int(i), c = col + int(j);
             if (!inSheet(r, c))
                 continue;  // what does not fit on the sheet is not pasted
+            recordCell(r, c);
             Cell& x = cell(r, c);
             double value = 0.0;
             const tallox::ClipboardField& field = rows[i][j];
@@ -350,6 +366,7 @@ void TF1Book::CopySelection()
 
 void TF1Book::CutSelection()
 {
+    const SheetChange change(*this, stepNames::cut);
     CopySelection();
     ClearRange(sel_.r1, sel_.c1, sel_.r2, sel_.c2, ClearKind::Values);
 }
@@ -372,6 +389,7 @@ bool TF1Book::ReadFile(const QString& path, tallox::SheetFileType& fileType)
     lastReadWarnings_ = tallox::loadWarnings(read);
     fileType = read.type;
     replaceCells(read.sheet);
+    undo_->setClean();
     return true;
 }
 
@@ -381,11 +399,15 @@ bool TF1Book::WriteFile(const QString& path, tallox::SheetFileType fileType)
         tallox::writeSheetFile(path, fileType, sheetCells(), tallox::worksheetLocale());
     lastFileError_ = written.error;
     lastWriteTruncatedCell_ = written.truncatedCell;
+    if (written.ok)
+        undo_->setClean();
     return written.ok;
 }
 
 void TF1Book::replaceCells(const tallox::SheetCells& cells)
 {
+    const SheetChange change(*this, stepNames::load);
+    recordBlock(1, 1, maxRow_, maxCol_);
     for (Cell& c : cells_)
         c = Cell{};
     for (const tallox::SheetCell& in : cells.cells) {

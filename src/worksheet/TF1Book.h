@@ -9,12 +9,15 @@
 
 class QTableView;
 class QLocale;
+class QUndoStack;
 
 namespace tallox {
 class SheetModel;
 class SheetView;
 struct SheetCells;
 enum class SheetFileType : int;
+class SheetChange;
+class SheetStep;
 }
 
 class TF1Book : public QWidget {
@@ -114,12 +117,18 @@ public:
 
     QTableView* view() const;
 
+    // The steps of the cells' changes (see worksheet/SheetUndo.h). Clean while the cells equal
+    // the last file read or written.
+    QUndoStack* undoStack() const { return undo_; }
+
 signals:
     // A cell's value changed (typed, pasted, cleared, loaded).
     void contentsChanged();
     // A typed or pasted text was kept as a text though it is a number written with the other
     // decimal separator (the first such cell of a paste).
     void numberKeptAsText(int row, int col, const QString& text);
+    // An undo or redo put back the cells of this block.
+    void stepApplied(int row1, int col1, int row2, int col2);
 
 private:
     struct Cell {
@@ -130,7 +139,28 @@ private:
     struct Block {
         int r1 = 1, c1 = 1, r2 = 1, c2 = 1;
     };
+    // A cell of an undo step and the cells noted by the open change.
+    struct ChangedCell {
+        std::uint16_t row = 0, col = 0;
+        Cell cell;
+    };
+    struct OpenChange {
+        int depth = 0;
+        QString name;
+        std::vector<ChangedCell> before;  // each cell as it was before its first change
+        std::vector<std::uint8_t> seen;   // per cell: noted already
+    };
     friend class tallox::SheetModel;
+    friend class tallox::SheetChange;
+    friend class tallox::SheetStep;
+
+    // SheetUndo.cpp: every write notes the cells it is about to change.
+    void openChange(const QString& name);
+    void closeChange();
+    void recordCell(int row, int col);
+    void recordBlock(int row1, int col1, int row2, int col2);
+    void reindexChange();
+    static bool sameCell(const Cell& a, const Cell& b);
 
     bool inSheet(int row, int col) const;
     Cell& cell(int row, int col) { return cells_[std::size_t(row - 1) * maxCol_ + (col - 1)]; }
@@ -160,4 +190,6 @@ private:
     QString lastWriteTruncatedCell_;
     tallox::SheetModel* model_ = nullptr;
     tallox::SheetView* view_ = nullptr;
+    QUndoStack* undo_ = nullptr;
+    OpenChange change_;
 };

@@ -200,7 +200,7 @@ TEST_F(StartupTest, MenusHoldTheirItemsInOrder)
     QStringList items;
     for (QAction* a : find<QMenu>("Edycja1")->actions())
         items << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(items, (QStringList{"Kopiuj1", "Wytnij1", "W1", "-", "Zamiekropkinaprzecinki2", "-",
+    EXPECT_EQ(items, (QStringList{"Cofnij1", "Ponow1", "-", "Kopiuj1", "Wytnij1", "W1", "-", "Zamiekropkinaprzecinki2", "-",
                                   "ZaznaczWszystko1", "UsuWszystko1", "-", "KopiujWykres1"}));
     EXPECT_EQ(f.action("Kopiuj1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_EQ(f.action("KopiujWykres1")->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
