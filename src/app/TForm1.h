@@ -33,6 +33,7 @@ class Chart;
 class FigureTable;
 class FiguresPage;
 class PanelStatusBar;
+struct LabReportContent;
 }
 
 class TForm1 : public QMainWindow {
@@ -98,6 +99,8 @@ public slots:
     void printChart();
     void copyChart();
     void ZapiszWykresJako1Click();
+    // "Zapisz Raport PDF…": the chart, the results and the figure's data on one PDF document.
+    void ZapiszRaport_MainMenuClick();
     void Chart1ClickAxis();
 
 protected:
@@ -106,6 +109,10 @@ protected:
 
 private:
     void FormCreate();
+    tallox::LabReportContent labReportContent();
+    // Every result list writes its rows in report notation (tool tips, "Kopiuj jako wynik z
+    // niepewnością").
+    void giveResultListsReportTexts();
     void buildPages();
     void buildMenus();
     void buildToolBar();
