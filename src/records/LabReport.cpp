@@ -70,7 +70,7 @@ private:
     qreal y_;
 };
 
-void drawChart(Layout& layout, QPainter& painter, const LabReportContent& content)
+void drawChart(Layout& layout, QPainter& painter, const QPdfWriter& writer, const LabReportContent& content)
 {
     const QSize size = content.chartSize.isEmpty() ? QSize(958, 600) : content.chartSize;
     const qreal scale = layout.width() / size.width();
@@ -80,6 +80,10 @@ void drawChart(Layout& layout, QPainter& painter, const LabReportContent& conten
     painter.translate(kMargin, layout.y());
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    // A picture replayed on a device of another resolution is drawn scaled by the ratio of
+    // the two; the chart's pixels are meant to fill the width exactly.
+    const qreal replay = qreal(content.chart.logicalDpiX()) / writer.logicalDpiX();
+    painter.scale(replay, replay);
     painter.drawPicture(0, 0, content.chart);
     painter.restore();
     layout.skip(height + kGap);
@@ -174,7 +178,7 @@ QByteArray labReportPdf(const LabReportContent& content)
     layout.text(QStringLiteral("Data: ") + content.date, plain);
     layout.skip(kGap);
 
-    drawChart(layout, painter, content);
+    drawChart(layout, painter, writer, content);
 
     for (const LabReportContent::Section& section : content.sections) {
         if (section.lines.isEmpty())
