@@ -271,5 +271,40 @@ int main(int argc, char** argv)
     QFile::remove(leftFile);
     // Both windows leave no recovery file behind: their sheets count as saved.
     form.F1Book1->undoStack()->setClean();
+    // The graphical method: Ohm's law measured in eight points (F: U in volts, G: I in mA, Y
+    // uncertainty 0.4 mA), the two extreme lines dashed on the chart, and the lab report as PDF
+    // (scripts/screens turns its pages into PNGs where pdftoppm is installed).
+    const double volts[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const double milliamps[] = {2.1, 3.9, 6.3, 7.8, 10.2, 12.1, 13.8, 16.2};
+    form.F1Book1->setColumnHeading(6, QStringLiteral("Napięcie U [V]"));
+    form.F1Book1->setColumnHeading(7, QStringLiteral("Natężenie I [mA]"));
+    for (int i = 0; i < 8; ++i) {
+        form.F1Book1->setCellNumber(i + 1, 6, volts[i]);
+        form.F1Book1->setCellNumber(i + 1, 7, milliamps[i]);
+    }
+    form.PageControl1->setCurrentIndex(1);
+    named<QComboBox>(form, "NrKolumnyDanychX_ComboBox")->setCurrentIndex(5);
+    named<QComboBox>(form, "NrKolumnyDanychY_ComboBox")->setCurrentIndex(6);
+    named<QPushButton>(form, "Akceptuj_Button")->click();
+    choose(named<QComboBox>(form, "TypNiepX_ComboBox"), 0);
+    named<QLineEdit>(form, "NiepY_Edit")->setText(QStringLiteral("0,4"));
+    choose(named<QComboBox>(form, "TypNiepY_ComboBox"), 1);
+    form.PageControl1->setCurrentIndex(2);
+    analyses.pages->setCurrentWidget(analyses.regressionPage);
+    analyses.regressionPage->TypObliczenRegresji_ComboBox->setCurrentIndex(0);
+    emit analyses.regressionPage->TypObliczenRegresji_ComboBox->activated(0);
+    analyses.regressionPage->BitBtn8->click();
+    analyses.regressionPage->ProsteGraniczne_Button->click();
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-3-analizy-regresja-metoda-graficzna"));
+    form.PageControl1->setCurrentIndex(1);
+    app.processEvents();
+    ok &= save(form, folder, QStringLiteral("main-2-wykresy-proste-graniczne"));
+    tallox::setFileDialogHandler([&](const tallox::FileDialogRequest&) {
+        return tallox::FileDialogAnswer{true, folder + QStringLiteral("/lab-report"), 1};
+    });
+    form.findChild<QAction*>(QStringLiteral("ZapiszRaport_MainMenu"))->trigger();
+    tallox::setFileDialogHandler({});
+    ok &= QFile::exists(folder + QStringLiteral("/lab-report.pdf"));
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "stats/ReportNotation.h"
 #include "stats/ResultFormat.h"
 
+#include <QVariant>
 #include <cmath>
 #include <limits>
 #include "worksheet/cells/SheetShape.h"
@@ -100,6 +101,69 @@ QStringList linearizationTexts(const LinearizationResult& r)
 {
     return {shortText(r.a),  shortText(r.b), shortText(r.sa),
             shortText(r.sb), shortText(r.r), shortText(r.chi2)};
+}
+
+long double GraphicalResult::ub() const { return std::fabs(steepest.b - flattest.b) / 2; }
+
+QString reportLine(const QString& name, long double value, const std::optional<long double>& u)
+{
+    return name + QStringLiteral(" = ")
+           + (u ? fromUtf8(stats::reportNotation(value, *u)) : resultText(value));
+}
+
+QString reportText(const MeanRow& result)
+{
+    struct Texts {
+        QString operator()(const MeanResult& r) const
+        {
+            return reportLine(QStringLiteral("x̄ (") + columnLetters(r.column) + u')', r.mean, r.sdMean);
+        }
+        QString operator()(const WeightedMeanResult& r) const
+        {
+            return reportLine(QStringLiteral("x̄w (") + columnLetters(r.column) + QStringLiteral(", ")
+                                  + columnLetters(r.uncertaintyColumn) + u')',
+                              r.mean, r.sd);
+        }
+        QString operator()(const SeriesMeanResult& r) const
+        {
+            return reportLine(QStringLiteral("x̄w (") + r.columns + u')', r.mean, r.sd);
+        }
+    };
+    return std::visit(Texts{}, result);
+}
+
+QString reportText(const PlanningResult& r)
+{
+    const QString column = QStringLiteral(" (") + columnLetters(r.column) + u')';
+    return QStringLiteral("n") + column + QStringLiteral(" = ")
+           + fromUtf8(stats::formatWhole(r.measurements)) + QStringLiteral("; ")
+           + reportLine(QStringLiteral("x") + column, r.mean, r.sdSingle);
+}
+
+QString reportText(const FitResult& r)
+{
+    return reportLine(QStringLiteral("a"), r.a, r.sa) + QStringLiteral("; ")
+           + reportLine(QStringLiteral("b"), r.b, r.sb) + QStringLiteral("; r = ")
+           + fromUtf8(stats::formatFixed(r.r, 7, 0));
+}
+
+QString reportText(const GraphicalResult& r)
+{
+    return reportLine(QStringLiteral("a"), r.a(), r.ua()) + QStringLiteral("; ")
+           + reportLine(QStringLiteral("b"), r.b(), r.ub());
+}
+
+QString reportTextOf(const QVariant& result)
+{
+    if (result.metaType() == QMetaType::fromType<MeanRow>())
+        return reportText(result.value<MeanRow>());
+    if (result.metaType() == QMetaType::fromType<PlanningResult>())
+        return reportText(result.value<PlanningResult>());
+    if (result.metaType() == QMetaType::fromType<FitResult>())
+        return reportText(result.value<FitResult>());
+    if (result.metaType() == QMetaType::fromType<GraphicalResult>())
+        return reportText(result.value<GraphicalResult>());
+    return {};
 }
 
 QStringList lawParameterTexts(const LinearizationResult& r)

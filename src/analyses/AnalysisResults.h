@@ -4,6 +4,7 @@
 // again, so nothing is ever read back from a shown text.
 #include "stats/LineFit.h"
 #include "stats/Linearization.h"
+#include "stats/SlopeBounds.h"
 
 #include <QMetaType>
 #include <QString>
@@ -93,6 +94,35 @@ struct LinearizationResult {
     bool operator==(const LinearizationResult&) const = default;
 };
 
+// The graphical method on a figure: the steepest and the least steep lines through every box.
+struct GraphicalResult {
+    int figure = 0;  // slot, 0-based
+    stats::BoundLine steepest, flattest;
+    long double a() const { return (steepest.a + flattest.a) / 2; }
+    long double ua() const { return (steepest.a - flattest.a) / 2; }
+    long double b() const { return (steepest.b + flattest.b) / 2; }
+    long double ub() const;
+};
+
+// Results as a lab report writes them: "name = v ± u" in report notation (uncertainty rounded
+// up to two significant digits, value to the same place), several results joined by "; ".
+//   mean              "x̄ (B) = 15.1 ± 1.3"            ± the standard deviation of the mean
+//   weighted mean     "x̄w (B, D) = 15.132 ± 0.067"    data column, uncertainty column
+//   mean of series    "x̄w (A,D,K-N) = 15.13 ± 0.07"   the column set as typed
+//   planning          "n (B) = 12; x (B) = 15.1 ± 1.3" n the number of measurements needed,
+//                                                       ± the deviation of a single measurement
+//   fit               "a = 13.60 ± 0.92; b = 6.98 ± 0.60; r = 0.9940587"   r with 7 decimals
+//   graphical method  "a = 1.00 ± 0.50; b = 1.0 ± 1.0"
+// A quantity without an uncertainty (a fit of two points) is written with 10 decimals alone.
+QString reportText(const MeanRow& result);
+QString reportText(const PlanningResult& result);
+QString reportText(const FitResult& result);
+QString reportText(const GraphicalResult& result);
+// The same for a result list row's value; empty for a value of no known kind.
+QString reportTextOf(const QVariant& result);
+// One quantity: "name = v ± u" (or "name = v" with 10 decimals when u has no value).
+QString reportLine(const QString& name, long double value, const std::optional<long double>& u);
+
 // The name a fit is listed under.
 QString fitName(stats::FitMethod method, stats::Axis weightedBy);
 
@@ -117,3 +147,4 @@ Q_DECLARE_METATYPE(tallox::MeanRow)
 Q_DECLARE_METATYPE(tallox::PlanningResult)
 Q_DECLARE_METATYPE(tallox::FitResult)
 Q_DECLARE_METATYPE(tallox::LinearizationResult)
+Q_DECLARE_METATYPE(tallox::GraphicalResult)

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -164,6 +165,7 @@ void RegressionPage::buildControls()
     Regresja_ListView->setColumnWidths({40, 25, 45, 45, 70, 70});
     Regresja_ListView->contextMenu()->setObjectName(QStringLiteral("Regresja_PopupMenu"));
     Regresja_ListView->deleteAction()->setObjectName(QStringLiteral("Delete3"));
+    Regresja_ListView->setReportText(reportTextOf);
 }
 
 void RegressionPage::placeControls()
@@ -225,6 +227,7 @@ void RegressionPage::placeControls()
     auto* results = new QVBoxLayout;
     results->addWidget(Ostatnie_Analizy_Regresji_Label);
     results->addLayout(resultsGrid);
+    results->addWidget(buildGraphicalGroup());
     results->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -354,6 +357,8 @@ bool RegressionPage::fitCurrentFigure(stats::FitMethod method, FitRun run)
         return false;
 
     const stats::LineFit& fit = *outcome.fit;
+    // The graphical method's lines belong to the figure as it was before this fit.
+    chart_.clearOverlayLines();
     if (run == FitRun::Linearization) {
         figure.LinA = fit.a;
         figure.LinB = fit.b;
@@ -396,6 +401,14 @@ FitResult RegressionPage::recordedFit(int f) const
                      recordedValue(figure.RegSb),
                      figure.RegR,
                      recordedValue(figure.RegChi2)};
+}
+
+std::optional<FitResult> RegressionPage::currentFit() const
+{
+    const int f = currentFigure();
+    if (f < 0 || !figures_.record(f).RegressionDone)
+        return std::nullopt;
+    return recordedFit(f);
 }
 
 void RegressionPage::showResult(const FitResult& result)

@@ -11,12 +11,15 @@
 // The page reads the figures through the figure table and asks the figures page only to draw:
 // the uncertainty boxes, the fitted line and its printed results.
 #include "stats/LineFit.h"
+#include "stats/SlopeBounds.h"
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +31,7 @@ class FigureTable;
 class FiguresPage;
 class ResultList;
 struct FitResult;
+struct GraphicalResult;
 }
 
 class RegressionPage : public QWidget {
@@ -66,6 +70,19 @@ public:
     QLabel* Wartosc_testu_Chi2_Wynik_Label = nullptr;
     QPushButton* RegresjaFont_Button = nullptr;
     tallox::ResultList* Regresja_ListView = nullptr;
+    // "Metoda graficzna": the steepest and the least steep lines through every box.
+    QGroupBox* MetodaGraficzna_GroupBox = nullptr;
+    QPushButton* ProsteGraniczne_Button = nullptr;
+    QLabel* AMin_Wynik_Label = nullptr;
+    QLabel* AMax_Wynik_Label = nullptr;
+    QLabel* AGraficzna_Wynik_Label = nullptr;
+    QLabel* BGraficzna_Wynik_Label = nullptr;
+
+    // The last graphical method's result while its two lines are still drawn (the figure has
+    // not been accepted again, removed or hidden, nor fitted since); nothing otherwise.
+    std::optional<tallox::GraphicalResult> graphicalResult() const;
+    // The current figure's recorded fit; nothing before its first fit.
+    std::optional<tallox::FitResult> currentFit() const;
 
 public slots:
     // "Wyznaczaj": the chosen kind of fit on the current figure, then the results printed onto
@@ -98,6 +115,9 @@ public slots:
     void Delete3Click();
     // "Czcionka Opisu": the font of the text printed onto the chart.
     void RegresjaFont_ButtonClick();
+    // "Proste graniczne": the graphical method on the current figure's boxes; the two lines
+    // drawn dashed in the figure's colour, the extreme slopes and a, b in report notation.
+    void ProsteGraniczne_ButtonClick();
     // Empties the heading of the last analysis and the six result labels.
     void clearResults();
 
@@ -120,9 +140,16 @@ private:
     void showUncertaintyInputs(bool xAxis, std::optional<tallox::stats::UncertaintyKind> kind);
     void showPanelFor(std::optional<tallox::stats::FitMethod> method);
     QList<QLabel*> resultLabels() const;
+    QGroupBox* buildGraphicalGroup();
+    // The current figure's boxes as drawn: point i with its X and Y uncertainties (none: 0).
+    std::vector<tallox::stats::Box> figureBoxes(int figure) const;
+    void clearGraphicalLabels();
 
     TF1Book& sheet_;
     tallox::FigureTable& figures_;
     tallox::Chart& chart_;
     tallox::FiguresPage& figuresPage_;
+    // The last graphical method's figure (-1: none yet) and lines.
+    int graphicalFigure_ = -1;
+    tallox::stats::SlopeBounds graphicalBounds_;
 };

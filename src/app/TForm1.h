@@ -39,6 +39,7 @@ namespace users {
 class LeaderRegistry;
 class UserRegistry;
 }
+struct LabReportContent;
 }
 
 class TForm1 : public QMainWindow {
@@ -109,6 +110,8 @@ public slots:
     void printChart();
     void copyChart();
     void ZapiszWykresJako1Click();
+    // "Zapisz Raport PDF…": the chart, the results and the figure's data on one PDF document.
+    void ZapiszRaport_MainMenuClick();
     void Chart1ClickAxis();
 
 protected:
@@ -117,6 +120,10 @@ protected:
 
 private:
     void FormCreate();
+    tallox::LabReportContent labReportContent();
+    // Every result list writes its rows in report notation (tool tips, "Kopiuj jako wynik z
+    // niepewnością").
+    void giveResultListsReportTexts();
     void buildPages();
     void buildMenus();
     void buildToolBar();

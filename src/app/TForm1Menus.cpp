@@ -75,6 +75,7 @@ void TForm1::buildMenus()
     add(file, "SaveAnalizy_MainMenu", QStringLiteral("Zachowaj Analizy"));
     file->addSeparator();
     add(file, "Podgldwydruku1", QStringLiteral("Podgląd wydruku"))->setVisible(false);
+    add(file, "ZapiszRaport_MainMenu", QStringLiteral("Zapisz Raport PDF…"));
     add(file, "UstawieniaWydruku1", QStringLiteral("Ustawienia Wydruku"));
     add(file, "Drukuj1", QStringLiteral("Drukuj"), QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
@@ -255,6 +256,7 @@ void TForm1::buildPopupMenus()
     chart->addAction(makeAction("KopiujWykres2", QStringLiteral("Kopiuj Wykres"),
                                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)));
     chart->addAction(makeAction("ZapiszWykresJako1", QStringLiteral("Zapisz Wykres jako…")));
+    chart->addAction(makeAction("ZapiszRaport1", QStringLiteral("Zapisz Raport PDF…")));
     for (QAction* item : chart->actions())
         item->setShortcutContext(Qt::WidgetShortcut);
     Chart1->setContextMenu(PopupMenu_Wykresu);
@@ -305,6 +307,8 @@ void TForm1::connectCommands()
     on({"Drukuj1", "Drukuj2", "Printer_ToolButton"}, &TForm1::printChart);
     on({"KopiujWykres1", "KopiujWykres2", "CopyScreen_ToolButton"}, &TForm1::copyChart);
     on({"ZapiszWykresJako1"}, &TForm1::ZapiszWykresJako1Click);
+    on({"ZapiszRaport_MainMenu", "ZapiszRaport1"}, &TForm1::ZapiszRaport_MainMenuClick);
+    giveResultListsReportTexts();
     connect(Chart1, &tallox::Chart::axisClicked, this, &TForm1::Chart1ClickAxis);
     Wykresy_TabSheet->attachGridMenuItems(action(QStringLiteral("Siatkapionowa1")),
                                           action(QStringLiteral("Siatkapozioma1")));

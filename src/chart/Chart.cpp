@@ -92,7 +92,7 @@ Chart::Chart(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>())
     d->background = QApplication::palette().color(QPalette::Button);
     d->canvasFont = arialPixels(13, false, false);
 
-    d->seriesLayer = new SeriesLayer(d->plot, d->series);
+    d->seriesLayer = new SeriesLayer(d->plot, d->series, d->overlay);
     d->textLayer = new CanvasTextLayer(d->plot, d->texts);
 
     connect(d->plot, &QCustomPlot::beforeReplot, this, [this] { syncPlot(); });
@@ -193,6 +193,37 @@ void Chart::clearCanvasText()
 {
     d->texts.clear();
     requestReplot();
+}
+
+void Chart::setOverlayLines(int anchor, const std::vector<OverlayLine>& lines)
+{
+    const ChartSeries* owner = &series(anchor);
+    std::erase_if(d->overlay, [owner](const AnchoredLine& l) { return l.anchor == owner; });
+    for (const OverlayLine& line : lines)
+        d->overlay.push_back({line, owner});
+    requestReplot();
+}
+
+void Chart::clearOverlayLines()
+{
+    if (d->overlay.empty())
+        return;
+    d->overlay.clear();
+    requestReplot();
+}
+
+std::vector<OverlayLine> Chart::overlayLines() const
+{
+    std::vector<OverlayLine> lines;
+    for (const AnchoredLine& l : d->overlay)
+        lines.push_back(l.line);
+    return lines;
+}
+
+void Chart::releaseOverlayLines(const ChartSeries* owner)
+{
+    if (std::erase_if(d->overlay, [owner](const AnchoredLine& l) { return l.anchor == owner; }) > 0)
+        requestReplot();
 }
 
 void Chart::replotNow()

@@ -23,13 +23,23 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QCPPainter;
 class QImage;
+class QPicture;
 class QMenu;
 class QPrinter;
 
 namespace tallox {
+
+// A straight dashed line drawn over the plot from one point to another (plot coordinates), in a
+// colour; it takes no series position. It belongs to the series it is anchored to: clearing or
+// hiding that series removes it.
+struct OverlayLine {
+    QPointF from, to;
+    QColor color;
+};
 
 class Chart : public QWidget {
     Q_OBJECT
@@ -70,6 +80,12 @@ public:
     void setCanvasTextColor(const QColor& color);
     int canvasTextCount() const;
 
+    // Overlay lines: replaces those anchored to the series at `anchor` with `lines`; they go
+    // when that series is cleared or switched off, or by clearOverlayLines().
+    void setOverlayLines(int anchor, const std::vector<OverlayLine>& lines);
+    void clearOverlayLines();
+    std::vector<OverlayLine> overlayLines() const;
+
     // Removes all canvas text and redraws the chart with the coming (deferred) replot, so text
     // written right after it in the same handler shows.
     void clearCanvasText();
@@ -97,6 +113,10 @@ public:
     QSize outputSize() const;
     static constexpr QSize standardOutputSize{958, 600};
 
+    // The chart laid out at outputSize(), on white, recorded as vector drawing commands (texts
+    // kept as text) for a document that places it itself.
+    QPicture vectorPicture();
+
     // The pop-up menu for a right click (owned by the caller); null: none.
     void setContextMenu(QMenu* menu);
     QMenu* contextMenu() const;
@@ -115,6 +135,8 @@ private:
     friend class ChartSeries;
     friend class ChartAxis;
     struct Impl;
+    // A series was cleared or switched off: its overlay lines go.
+    void releaseOverlayLines(const ChartSeries* series);
     void requestReplot();
     // Hands the present settings to the plotting library (ranges, ticks, titles, background).
     void syncPlot();

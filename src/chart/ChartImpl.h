@@ -21,6 +21,7 @@ struct Chart::Impl {
     QFont titleFont;
     QColor background;
     std::vector<CanvasText> texts;
+    std::vector<AnchoredLine> overlay;
     QFont canvasFont;
     QColor canvasColor = Qt::black;
     SeriesLayer* seriesLayer = nullptr;

@@ -19,8 +19,9 @@ bool finitePoint(double x, double y)
 
 }  // namespace
 
-SeriesLayer::SeriesLayer(QCustomPlot* plot, const std::vector<std::unique_ptr<ChartSeries>>& series)
-    : QCPLayerable(plot, QStringLiteral("main")), series_(series)
+SeriesLayer::SeriesLayer(QCustomPlot* plot, const std::vector<std::unique_ptr<ChartSeries>>& series,
+                         const std::vector<AnchoredLine>& overlay)
+    : QCPLayerable(plot, QStringLiteral("main")), series_(series), overlay_(overlay)
 {
 }
 
@@ -50,6 +51,16 @@ void SeriesLayer::draw(QCPPainter* painter)
         const ChartSeries& line = *series_[static_cast<size_t>(i)];
         if (line.isActive() && line.count() > 0)
             drawLine(painter, line);
+    }
+    // Overlay lines (the graphical method's extreme lines) under the points, dashed.
+    for (const AnchoredLine& anchored : overlay_) {
+        const OverlayLine& line = anchored.line;
+        if (!finitePoint(line.from.x(), line.from.y()) || !finitePoint(line.to.x(), line.to.y()))
+            continue;
+        painter->setAntialiasing(true);
+        painter->setPen(QPen(line.color, 1, Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawLine(QLineF(toPixel(line.from.x(), line.from.y()), toPixel(line.to.x(), line.to.y())));
     }
     for (int i = 0; i < Chart::firstLineSeries; ++i) {
         const ChartSeries& points = *series_[static_cast<size_t>(i)];

@@ -2,6 +2,7 @@
 // Drawing pieces of the chart that live inside the plotting library: the layer that paints every
 // series, the layer of canvas text, and the tick generator that follows an axis's settings.
 // Only the chart's own sources include this header.
+#include "chart/Chart.h"
 #include "chart/ChartSeries.h"
 
 #include <QFont>
@@ -13,11 +14,18 @@
 
 namespace tallox {
 
+// An overlay line with the series it belongs to.
+struct AnchoredLine {
+    OverlayLine line;
+    const ChartSeries* anchor = nullptr;
+};
+
 // Paints all active series in one pass: boxes first, then fitted lines, then the measured points
 // on top. One layerable for 1024 series keeps a replot proportional to the points actually shown.
 class SeriesLayer : public QCPLayerable {
 public:
-    SeriesLayer(QCustomPlot* plot, const std::vector<std::unique_ptr<ChartSeries>>& series);
+    SeriesLayer(QCustomPlot* plot, const std::vector<std::unique_ptr<ChartSeries>>& series,
+                const std::vector<AnchoredLine>& overlay);
 
 protected:
     QRect clipRect() const override;
@@ -31,6 +39,7 @@ private:
     QPointF toPixel(double x, double y) const;
 
     const std::vector<std::unique_ptr<ChartSeries>>& series_;
+    const std::vector<AnchoredLine>& overlay_;
 };
 
 struct CanvasText {

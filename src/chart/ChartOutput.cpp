@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -164,6 +165,18 @@ QByteArray Chart::svgBytes(QSize size)
     render(painter, size, true);
     painter.end();
     return svg;
+}
+
+QPicture Chart::vectorPicture()
+{
+    const WhiteBackground white(d->background);
+    QPicture picture;
+    QCPPainter painter;
+    if (!painter.begin(&picture))
+        return {};
+    render(painter, outputSize(), true);
+    painter.end();
+    return picture;
 }
 
 QImage Chart::rasterImage(QSize size, int scale)

@@ -37,6 +37,8 @@ void ChartSeries::changed()
 
 void ChartSeries::clear()
 {
+    if (owner_)
+        owner_->releaseOverlayLines(this);
     if (xs_.empty())
         return;
     xs_.clear();
@@ -105,6 +107,8 @@ double ChartSeries::maxX() const
 
 void ChartSeries::setActive(bool on)
 {
+    if (!on && owner_)
+        owner_->releaseOverlayLines(this);
     if (active_ == on)
         return;
     active_ = on;

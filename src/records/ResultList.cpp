@@ -39,8 +39,18 @@ ResultList::ResultList(const QString& name, const QStringList& headers, int subI
 
     menu_ = new QMenu(this);
     delete_ = menu_->addAction(QStringLiteral("Usuń wybrane analizy"));
-    // Its item shows only when the list has a row to delete.
-    connect(menu_, &QMenu::aboutToShow, this, [this] { delete_->setVisible(rowCount() > 0); });
+    copyReport_ = menu_->addAction(QStringLiteral("Kopiuj jako wynik z niepewnością"));
+    copyReport_->setObjectName(name + QStringLiteral("_copyReport"));
+    connect(copyReport_, &QAction::triggered, this, [this] {
+        const QString text = selectedAsReportText();
+        if (!text.isEmpty())
+            QApplication::clipboard()->setText(text);
+    });
+    // Its items show only when the list has a row to delete or copy.
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+        delete_->setVisible(rowCount() > 0);
+        copyReport_->setVisible(rowCount() > 0 && bool(reportText_));
+    });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { menu_->popup(viewport()->mapToGlobal(at)); });
@@ -88,8 +98,42 @@ void ResultList::appendRow(const QStringList& subItems, const QVariant& result)
     for (QStandardItem* item : items)
         item->setEditable(false);
     model_->appendRow(items);
+    setRowToolTip(rowCount() - 1);
     fitColumns();
     focusRow(rowCount() - 1);
+}
+
+void ResultList::setReportText(ReportText reportText)
+{
+    reportText_ = std::move(reportText);
+    for (int row = 0; row < rowCount(); ++row)
+        setRowToolTip(row);
+}
+
+QString ResultList::reportText(int row) const
+{
+    return reportText_ && row >= 0 && row < rowCount() ? reportText_(result(row)) : QString();
+}
+
+void ResultList::setRowToolTip(int row)
+{
+    const QString tip = reportText(row);
+    for (int column = 0; column < model_->columnCount(); ++column)
+        if (QStandardItem* item = model_->item(row, column))
+            item->setToolTip(tip);
+}
+
+QString ResultList::selectedAsReportText() const
+{
+    QStringList lines;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!selectionModel()->isRowSelected(row, QModelIndex()))
+            continue;
+        const QString text = reportText(row);
+        if (!text.isEmpty())
+            lines << text;
+    }
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
 }
 
 void ResultList::focusRow(int row)

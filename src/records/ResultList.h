@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTreeView>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -52,6 +53,17 @@ public:
     // focused row nothing is deleted. The caller re-displays afterwards.
     void deleteFocusedRow();
 
+    // How a row's result reads in a lab report ("a = 13.60 ± 0.92; ..."); the list knows no
+    // result kinds, so its owner tells it. Shown as each row's tool tip and copied by the
+    // context menu's "Kopiuj jako wynik z niepewnością".
+    using ReportText = std::function<QString(const QVariant& result)>;
+    void setReportText(ReportText reportText);
+    // The row's result in report notation; empty without a way to write it.
+    QString reportText(int row) const;
+    // The selected rows' report texts, one a line.
+    QString selectedAsReportText() const;
+    QAction* copyReportAction() const { return copyReport_; }
+
     // The shown columns with their captions, then each row, as tab-separated lines.
     QString asText() const;
     void copyToClipboard() const;
@@ -71,6 +83,7 @@ protected:
 
 private:
     void focusRow(int row);
+    void setRowToolTip(int row);
     void fitColumns();
 
     QStandardItemModel* model_;
@@ -79,6 +92,8 @@ private:
     QList<int> fixedWidths_;
     QMenu* menu_;
     QAction* delete_;
+    QAction* copyReport_;
+    ReportText reportText_;
 };
 
 } // namespace tallox

@@ -1,6 +1,8 @@
 // Result values and the texts made from them: what the labels and the list rows show.
 #include "analyses/AnalysisResults.h"
 
+#include <QVariant>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +59,45 @@ TEST(AnalysisResults, AMeanRowsKindIsItsAlternative)
     EXPECT_EQ(kindOf(MeanRow{MeanResult{}}), MeanKind::Standard);
     EXPECT_EQ(kindOf(MeanRow{WeightedMeanResult{}}), MeanKind::Weighted);
     EXPECT_EQ(kindOf(MeanRow{SeriesMeanResult{}}), MeanKind::Series);
+}
+
+} // namespace
+
+namespace {
+
+// The report-notation text of every kind of result, and of a row's value as the lists hold it.
+TEST(AnalysisResults, ReportTextOfEveryKindOfResult)
+{
+    using namespace tallox;
+    const FitAxis axis{1, QStringLiteral("A"), UncertaintyKind::None, {}, {}};
+    FitResult fit{stats::FitMethod::Classical, QStringLiteral("Klasyczna"), 0, axis, axis,
+                  13.6048L, 6.9812L, 0.9163L, 0.6L, 0.99405871234L, std::nullopt};
+    FitResult twoPoints = fit;
+    twoPoints.sa.reset();
+    twoPoints.sb.reset();
+    const struct {
+        const char* what;
+        QVariant value;
+        QString expected;
+    } cases[] = {
+        {"mean", QVariant::fromValue(MeanRow{MeanResult{2, 5, 15.1234L, 2.9L, 1.23L}}),
+         QStringLiteral("x̄ (B) = 15.1 ± 1.3")},
+        {"weighted mean", QVariant::fromValue(MeanRow{WeightedMeanResult{2, 4, 5, 15.1321L, 0.0663L, 1.2L}}),
+         QStringLiteral("x̄w (B, D) = 15.132 ± 0.067")},
+        {"mean of series", QVariant::fromValue(MeanRow{SeriesMeanResult{QStringLiteral("A,D,K-N"), 15.1321L, 0.0663L, 0.4L}}),
+         QStringLiteral("x̄w (A,D,K-N) = 15.132 ± 0.067")},
+        {"planning", QVariant::fromValue(PlanningResult{3, QStringLiteral("2"), QStringLiteral("0.1"), 5, 9.87L, 0.4321L, 12}),
+         QStringLiteral("n (C) = 12; x (C) = 9.87 ± 0.44")},
+        {"fit", QVariant::fromValue(fit), QStringLiteral("a = 13.60 ± 0.92; b = 6.98 ± 0.60; r = 0.9940587")},
+        {"fit of two points", QVariant::fromValue(twoPoints),
+         QStringLiteral("a = 13.6048000000; b = 6.9812000000; r = 0.9940587")},
+        {"graphical method", QVariant::fromValue(GraphicalResult{0, {1.5L, 0}, {0.5L, 2}}),
+         QStringLiteral("a = 1.00 ± 0.50; b = 1.0 ± 1.0")},
+        {"no result", QVariant(), QString()},
+        {"a value of another kind", QVariant(42), QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(reportTextOf(c.value), c.expected) << c.what;
 }
 
 } // namespace

@@ -364,8 +364,11 @@ TEST_F(CommandTest, ChartMenuGridItemsFollowTheAxisPageAndTheOtherWay)
     EXPECT_FALSE(find<QCheckBox>("GridRzednych_CheckBox")->isChecked());
 
     const QList<QAction*> items = form().PopupMenu_Wykresu->actions();
-    EXPECT_EQ(items.last()->objectName(), QStringLiteral("ZapiszWykresJako1"));
-    EXPECT_EQ(items.last()->text(), QStringLiteral("Zapisz Wykres jako…"));
+    ASSERT_GE(items.size(), 2);
+    EXPECT_EQ(items[items.size() - 2]->objectName(), QStringLiteral("ZapiszWykresJako1"));
+    EXPECT_EQ(items[items.size() - 2]->text(), QStringLiteral("Zapisz Wykres jako…"));
+    EXPECT_EQ(items.last()->objectName(), QStringLiteral("ZapiszRaport1"));
+    EXPECT_EQ(items.last()->text(), QStringLiteral("Zapisz Raport PDF…"));
     // Each scroll bar of the regression results page comes to the front when it changes.
     for (const char* name : {"ScrollBar1", "ScrollBar2"}) {
         auto* bar = find<QScrollBar>(name);

@@ -108,3 +108,35 @@ TEST_F(ResultListTest, CtrlCCopiesHeaderAndRowsAsTabSeparatedText)
 }
 
 } // namespace
+
+namespace {
+
+// The report text of each selected row, as its tool tip and as "Kopiuj jako wynik z
+// niepewnością" copies it; a list not told how to write its results offers no copy.
+TEST_F(ResultListTest, ReportTextsAreToolTipsAndCopiedForTheSelectedRows)
+{
+    fill(3);
+    EXPECT_EQ(list.copyReportAction()->text(), QStringLiteral("Kopiuj jako wynik z niepewnością"));
+    EXPECT_TRUE(list.reportText(0).isEmpty());
+    emit list.contextMenu()->aboutToShow();
+    EXPECT_FALSE(list.copyReportAction()->isVisible());
+
+    list.setReportText([](const QVariant&) { return QString(); });
+    // The text comes from the row's value, not from the shown texts.
+    ResultList typed{QStringLiteral("Typed"), {QStringLiteral("Wynik")}, 1};
+    typed.setReportText([](const QVariant& v) { return QStringLiteral("x = %1 ± 0.1").arg(v.toInt()); });
+    typed.appendRow({QStringLiteral("shown 1")}, 7);
+    typed.appendRow({QStringLiteral("shown 2")}, 8);
+    EXPECT_EQ(typed.model()->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("x = 7 ± 0.1"));
+    EXPECT_EQ(typed.model()->index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("x = 8 ± 0.1"));
+    emit typed.contextMenu()->aboutToShow();
+    EXPECT_TRUE(typed.copyReportAction()->isVisible());
+    QApplication::clipboard()->clear();
+    typed.copyReportAction()->trigger();  // the last appended row is the selected one
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("x = 8 ± 0.1\n"));
+    typed.setCurrentIndex(typed.model()->index(0, 0));
+    typed.copyReportAction()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("x = 7 ± 0.1\n"));
+}
+
+} // namespace
