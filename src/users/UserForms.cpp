@@ -67,13 +67,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     for (const QFileInfo& drive : QDir::drives())
         DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
                                 drive.absoluteFilePath());
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folders_->setRootPath(QString());
     DirectoryListBox1 = named(new QTreeView(this), "DirectoryListBox1");
-    DirectoryListBox1->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column)
-        DirectoryListBox1->hideColumn(column);
     DirectoryListBox1->header()->hide();
     BitBtn1 = named(new QPushButton(QStringLiteral("Zmień lokalizację plików analiz Użytkowników"), this),
                     "BitBtn1");
@@ -87,15 +81,34 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     resize(420, 460);
 }
 
+QFileSystemModel* TForm6::folders() const
+{
+    if (!folders_) {
+        folders_ = new QFileSystemModel(const_cast<TForm6*>(this));
+        folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+        folders_->setRootPath(QString());
+        DirectoryListBox1->setModel(folders_);
+        for (int column = 1; column < folders_->columnCount(); ++column)
+            DirectoryListBox1->hideColumn(column);
+    }
+    return folders_;
+}
+
+void TForm6::showEvent(QShowEvent* event)
+{
+    folders();
+    QDialog::showEvent(event);
+}
+
 QString TForm6::selectedFolder() const
 {
     const QModelIndex index = DirectoryListBox1->currentIndex();
-    return index.isValid() ? folders_->filePath(index) : QString();
+    return index.isValid() && folders_ ? folders_->filePath(index) : QString();
 }
 
 void TForm6::selectFolder(const QString& path)
 {
-    const QModelIndex index = folders_->index(path);
+    const QModelIndex index = folders()->index(path);
     if (!index.isValid())
         return;
     DirectoryListBox1->setCurrentIndex(index);

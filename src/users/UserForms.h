@@ -27,8 +27,14 @@ public:
     QString selectedFolder() const;
     void selectFolder(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    QFileSystemModel* folders_ = nullptr;
+    // The folder tree's model, made when it is first needed: watching the file system costs a
+    // thread and a scan that start-up should not pay for a dialog most users never open.
+    QFileSystemModel* folders() const;
+    mutable QFileSystemModel* folders_ = nullptr;
 };
 
 // A user: add, modify, delete.
