@@ -96,19 +96,29 @@ QFileSystemModel* TForm6::folders() const
 
 void TForm6::showEvent(QShowEvent* event)
 {
-    folders();
+    if (!folders_) {
+        folders();
+        if (!pendingFolder_.isEmpty())
+            selectFolder(pendingFolder_);
+    }
     QDialog::showEvent(event);
 }
 
 QString TForm6::selectedFolder() const
 {
     const QModelIndex index = DirectoryListBox1->currentIndex();
-    return index.isValid() && folders_ ? folders_->filePath(index) : QString();
+    if (!folders_)
+        return pendingFolder_;
+    return index.isValid() ? folders_->filePath(index) : QString();
 }
 
 void TForm6::selectFolder(const QString& path)
 {
-    const QModelIndex index = folders()->index(path);
+    if (!folders_) {
+        pendingFolder_ = path;
+        return;
+    }
+    const QModelIndex index = folders_->index(path);
     if (!index.isValid())
         return;
     DirectoryListBox1->setCurrentIndex(index);

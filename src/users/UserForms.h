@@ -35,6 +35,7 @@ private:
     // thread and a scan that start-up should not pay for a dialog most users never open.
     QFileSystemModel* folders() const;
     mutable QFileSystemModel* folders_ = nullptr;
+    QString pendingFolder_;  // chosen before the tree existed; selected when it is made
 };
 
 // A user: add, modify, delete.
