@@ -149,20 +149,20 @@ void AxisPanel::buildRanges(QGridLayout* grid)
         rangeLabels_.push_back(heading);
         grid->addWidget(heading, 0, column, 1, 3);
     }
-    struct Spec {
+    struct BoundControls {  // the names of one range bound's field and arrows, and which bound it is
         const char* edit;
         const char* down;
         const char* up;
         bool leftAxis, maximum;
     };
-    const Spec specs[4] = {
+    const BoundControls boundControls[4] = {
         {"Axis_LeftMargin_Edit", "LeftMarginAxisDown_Button", "LeftMarginAxisUp_Button", false, false},
         {"Axis_RightMargin_Edit", "RightMarginAxisDown_Button", "RightMarginAxisUp_Button", false, true},
         {"Axis_BottomMargin_Edit", "BottomMarginAxisDown_Button", "BottomMarginAxisUp_Button", true, false},
         {"Axis_TopMargin_Edit", "TopMarginAxisDown_Button", "TopMarginAxisUp_Button", true, true},
     };
     for (int i = 0; i < 4; ++i) {
-        const Spec& s = specs[i];
+        const BoundControls& s = boundControls[i];
         Bound& b = bounds_[i];
         b.leftAxis = s.leftAxis;
         b.maximum = s.maximum;
