@@ -1,5 +1,6 @@
 // Copying, printing and saving the chart of a 200-point figure with X and Y uncertainty boxes:
 // time of each (median of 10 after one warm-up run) and the size of what is produced.
+#include "FigureSetup.h"
 #include "app/TForm1.h"
 #include "app/TalloxApplication.h"
 #include "chart/Chart.h"
@@ -54,16 +55,9 @@ int main(int argc, char** argv)
         sheet.setCellNumber(row, 4, 0.4);
     }
     form.PageControl1->setCurrentWidget(form.Wykresy_TabSheet);
-    auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
-    qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
-    auto choose = [](QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    };
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciX_ComboBox"))->setCurrentIndex(2);
-    choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 2);
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(3);
-    choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    bench::addFigure(form);
+    bench::columnUncertainty(form, true, 3);
+    bench::columnUncertainty(form, false, 4);
     app.processEvents();
     tallox::Chart& chart = *form.Chart1;
 

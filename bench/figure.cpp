@@ -1,5 +1,6 @@
 // "Akceptuj Ustawienia" on a 200-point figure with X and Y uncertainty boxes: the points read
 // from the sheet, 200 boxes built, the chart painted. Median of 20 runs (budget 16 ms).
+#include "FigureSetup.h"
 #include "app/TForm1.h"
 #include "app/TalloxApplication.h"
 #include "chart/Chart.h"
@@ -36,17 +37,10 @@ int main(int argc, char** argv)
         sheet.setCellNumber(row, 4, 0.4);                // Y uncertainties
     }
     form.PageControl1->setCurrentWidget(form.Wykresy_TabSheet);
-    auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
-    auto* accept = qobject_cast<QPushButton*>(named("Akceptuj_Button"));
-    qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
-    auto choose = [](QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    };
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciX_ComboBox"))->setCurrentIndex(2);
-    choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 2);
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(3);
-    choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    auto* accept = bench::figureControl<QPushButton>(form, "Akceptuj_Button");
+    bench::addFigure(form);
+    bench::columnUncertainty(form, true, 3);
+    bench::columnUncertainty(form, false, 4);
     app.processEvents();
 
     std::vector<double> times;

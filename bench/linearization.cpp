@@ -5,7 +5,7 @@
 //
 // With a file name as argument the page and the chart are also saved as PNG images
 // (name-page.png, name-chart.png) after a power linearization, to look at.
-#include "BenchSupport.h"
+#include "FigureSetup.h"
 #include "analyses/AnalysesPage.h"
 #include "analyses/LinearizationPage.h"
 #include "app/TForm1.h"
@@ -52,14 +52,9 @@ int main(int argc, char** argv)
         sheet.setCellNumber(row, 2, y);
         sheet.setCellNumber(row, 3, 0.02 * y);  // Y uncertainties: 2 % of each value
     }
-    auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
-    qobject_cast<QComboBox*>(named("NrKolumnyDanychX_ComboBox"))->setCurrentIndex(0);
-    qobject_cast<QComboBox*>(named("NrKolumnyDanychY_ComboBox"))->setCurrentIndex(1);
-    qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
-    qobject_cast<QLineEdit*>(named("NiepX_Edit"))->setText(QStringLiteral("0.001"));
-    bench::choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(2);
-    bench::choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    bench::addFigure(form);
+    bench::commonUncertainty(form, true, QStringLiteral("0.001"));
+    bench::columnUncertainty(form, false, 3);
 
     LinearizationPage& page = *form.Analizy_TabSheet->linearizationPage;
     form.PageControl1->setCurrentWidget(form.Analizy_TabSheet);

@@ -4,7 +4,7 @@
 //
 // With a file name as argument the regression page and the chart are also saved as PNG images
 // (name-page.png, name-chart.png) after an effective fit, to look at.
-#include "BenchSupport.h"
+#include "FigureSetup.h"
 #include "analyses/AnalysesPage.h"
 #include "analyses/RegressionPage.h"
 #include "app/TForm1.h"
@@ -50,15 +50,10 @@ int main(int argc, char** argv)
         sheet.setCellNumber(row, 3, 0.2 + 0.001 * row);  // Y uncertainties
         sheet.setCellNumber(row, 4, 0.05);              // X uncertainties
     }
-    auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
-    qobject_cast<QComboBox*>(named("NrKolumnyDanychX_ComboBox"))->setCurrentIndex(0);
-    qobject_cast<QComboBox*>(named("NrKolumnyDanychY_ComboBox"))->setCurrentIndex(1);
-    qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
+    bench::addFigure(form);
     // X: one small value (Y dominates the weighted fit); Y: per point from column C.
-    qobject_cast<QLineEdit*>(named("NiepX_Edit"))->setText(QStringLiteral("0.001"));
-    bench::choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(2);
-    bench::choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    bench::commonUncertainty(form, true, QStringLiteral("0.001"));
+    bench::columnUncertainty(form, false, 3);
 
     RegressionPage& page = *form.Analizy_TabSheet->regressionPage;
     form.PageControl1->setCurrentWidget(form.Analizy_TabSheet);

@@ -5,7 +5,7 @@
 //
 // With a file name as argument the regression page, the chart and the report are also saved
 // (name-page.png, name-chart.png, name.pdf), to look at.
-#include "BenchSupport.h"
+#include "FigureSetup.h"
 #include "analyses/AnalysesPage.h"
 #include "analyses/RegressionPage.h"
 #include "app/TForm1.h"
@@ -90,14 +90,9 @@ int main(int argc, char** argv)
     }
     form.StatusBar1->setPanelText(0, QStringLiteral("/home/student/pomiary/ćwiczenie_12.tlx"));
     form.StatusBar1->setPanelText(1, QStringLiteral("Łukasz Żółkiewski"));
-    auto named = [&form](const char* name) { return form.Wykresy_TabSheet->findChild<QWidget*>(name); };
-    qobject_cast<QComboBox*>(named("NrKolumnyDanychX_ComboBox"))->setCurrentIndex(0);
-    qobject_cast<QComboBox*>(named("NrKolumnyDanychY_ComboBox"))->setCurrentIndex(1);
-    qobject_cast<QPushButton*>(named("AddFigure_Button"))->click();
-    qobject_cast<QLineEdit*>(named("NiepX_Edit"))->setText(QStringLiteral("0.01"));
-    bench::choose(qobject_cast<QComboBox*>(named("TypNiepX_ComboBox")), 1);
-    qobject_cast<QComboBox*>(named("NrKolumnyNiepewnosciY_ComboBox"))->setCurrentIndex(2);
-    bench::choose(qobject_cast<QComboBox*>(named("TypNiepY_ComboBox")), 2);
+    bench::addFigure(form);
+    bench::commonUncertainty(form, true, QStringLiteral("0.01"));
+    bench::columnUncertainty(form, false, 3);
 
     RegressionPage& page = *form.Analizy_TabSheet->regressionPage;
     form.PageControl1->setCurrentWidget(form.Analizy_TabSheet);
