@@ -7,14 +7,15 @@ TALLOX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export CCACHE_BASEDIR="$TALLOX_ROOT"
 export CCACHE_NOHASHDIR=1
 
-# Build and run time: compiler, Qt 6 (widgets, print support, SVG), the plotting engine,
-# Polish texts for Qt's own dialogs, fonts with Polish glyphs, the tool-bar icons.
+# Build and run time: compiler, Qt 6 (widgets, print support, SVG), the plotting engine, QuaZip
+# (the zip packages of .xlsx and .ods), Polish texts for Qt's own dialogs, fonts with Polish
+# glyphs, the tool-bar icons.
 # Tests and checks: GoogleTest, freexl (independent .xls reader), Xvfb for real-window runs,
 # poppler-utils (pdftotext reads printed pages back).
 TALLOX_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
-  libqcustomplot-dev libqcustomplot2.1-qt6
+  libqcustomplot-dev libqcustomplot2.1-qt6 libquazip1-qt6-dev
   qt6-translations-l10n fonts-dejavu-core tango-icon-theme
   libgtest-dev libbenchmark-dev libfreexl-dev
   xvfb xauth x11-apps imagemagick poppler-utils

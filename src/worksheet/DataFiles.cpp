@@ -13,7 +13,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUndoStack>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using namespace tallox;
 
@@ -26,7 +28,13 @@ struct SaveType {
     SheetFileType type;
 };
 constexpr SaveType kSaveTypes[] = {
-    {".tlx", SheetFileType::Tlx}, {".dat", SheetFileType::Tsv}, {".xls", SheetFileType::Xls}};
+    {".tlx", SheetFileType::Tlx},  {".dat", SheetFileType::Tsv}, {".xls", SheetFileType::Xls},
+    {".xlsx", SheetFileType::Xlsx}, {".ods", SheetFileType::Ods}, {".csv", SheetFileType::Csv}};
+constexpr int kSaveTypeCount = int(std::size(kSaveTypes));
+
+// The open dialog's entries read as plain text (numbers found among any characters); the others
+// read the file as the format it is.
+bool isPlainTextEntry(int entry) { return entry == 4 || entry == 5; }
 
 void warn(const QString& caption, const QString& text)
 {
@@ -45,13 +53,15 @@ QStringList DataFiles::openFilters()
 {
     return {QStringLiteral("Format Tallox (*.tlx)"), QStringLiteral("Format Danych (tab) (*.dat)"),
             QStringLiteral("Format Excela (*.xls)"), QStringLiteral("Format Danych ASCII (*.txt)"),
-            QStringLiteral("Dowolny Zbiór (*.*)")};
+            QStringLiteral("Dowolny Zbiór (*.*)"), QStringLiteral("Arkusz Excel (*.xlsx)"),
+            QStringLiteral("Arkusz OpenDocument (*.ods)"), QStringLiteral("Tekst CSV (*.csv)")};
 }
 
 QStringList DataFiles::saveFilters()
 {
     return {QStringLiteral("Format Tallox (*.tlx)"), QStringLiteral("Format Danych ASCII (*.txt)"),
-            QStringLiteral("Format Danych Excela (*.xls)")};
+            QStringLiteral("Format Danych Excela (*.xls)"), QStringLiteral("Arkusz Excel (*.xlsx)"),
+            QStringLiteral("Arkusz OpenDocument (*.ods)"), QStringLiteral("Tekst CSV (*.csv)")};
 }
 
 QString DataFiles::currentUser() const { return status_.panelText(1); }
@@ -89,7 +99,7 @@ void DataFiles::Ladowanie_Danych()
         // The file is read first: what cannot be read leaves the sheet as it was.
         bool ok = false;
         QStringList warnings;
-        if (answer.filterEntry <= 3) {
+        if (!isPlainTextEntry(answer.filterEntry)) {
             SheetFileType fileType = SheetFileType::Tlx;
             ok = sheet_.ReadFile(answer.path, fileType);
             warnings = sheet_.lastReadWarnings();
@@ -172,7 +182,7 @@ void DataFiles::Zachowaj_Dane()
     const qsizetype dot = path.indexOf(u'.', nameStart);
     if (dot >= 0)
         path.truncate(dot);
-    const SaveType& type = kSaveTypes[std::clamp(answer.filterEntry, 1, 3) - 1];
+    const SaveType& type = kSaveTypes[std::clamp(answer.filterEntry, 1, kSaveTypeCount) - 1];
     path += QLatin1String(type.extension);
     // The dialog asked about the name the user chose, not about the one written instead.
     if (path != chosen && QFileInfo::exists(path)) {

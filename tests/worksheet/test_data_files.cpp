@@ -53,14 +53,17 @@ TEST_F(DataFilesTest, DialogsOfferTheirEntries)
     ASSERT_EQ(fileRequests.size(), 2u);
     EXPECT_EQ(fileRequests[0].name, QStringLiteral("Open_Zbior"));
     EXPECT_EQ(fileRequests[0].title, QStringLiteral("Otwórz Dane"));
-    EXPECT_EQ(fileRequests[0].filters.size(), 5);
-    EXPECT_EQ(fileRequests[0].filters.last(), QStringLiteral("Dowolny Zbiór (*.*)"));
+    EXPECT_EQ(fileRequests[0].filters.size(), 8);
+    EXPECT_EQ(fileRequests[0].filters[4], QStringLiteral("Dowolny Zbiór (*.*)"));
+    EXPECT_EQ(fileRequests[0].filters.mid(5),
+              (QStringList{"Arkusz Excel (*.xlsx)", "Arkusz OpenDocument (*.ods)", "Tekst CSV (*.csv)"}));
     EXPECT_EQ(fileRequests[0].initialFolder, form().UsersHomeFolder + u'/');
     EXPECT_EQ(fileRequests[1].name, QStringLiteral("Save_Data"));
     EXPECT_EQ(fileRequests[1].title, QStringLiteral("Zachowaj Dane"));
     EXPECT_EQ(fileRequests[1].filters,
               (QStringList{"Format Tallox (*.tlx)", "Format Danych ASCII (*.txt)",
-                           "Format Danych Excela (*.xls)"}));
+                           "Format Danych Excela (*.xls)", "Arkusz Excel (*.xlsx)",
+                           "Arkusz OpenDocument (*.ods)", "Tekst CSV (*.csv)"}));
     EXPECT_EQ(fileRequests[1].defaultExtension, QStringLiteral("tlx"));
     EXPECT_TRUE(fileRequests[1].save);
 }

@@ -13,6 +13,9 @@ enum class SheetFileType : int {
     Tlx = 1,  // the program's own format (.tlx)
     Tsv = 3,  // tab-separated text (.dat)
     Xls = 4,  // Excel 97-2003 workbook (.xls)
+    Xlsx = 5, // Office Open XML workbook (.xlsx)
+    Ods = 6,  // OpenDocument spreadsheet (.ods)
+    Csv = 7,  // comma-separated values (.csv)
 };
 
 // A reader's outcome with what the window tells the user after a successful load.

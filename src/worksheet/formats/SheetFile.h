@@ -13,9 +13,10 @@ namespace tallox {
 inline constexpr qint64 largestSheetFile = 64 * 1024 * 1024;
 
 // The format a file is read as. A signature at the start decides first (the .tlx header line,
-// the compound-file signature of an .xls workbook); then the name (".tlx", ".xls", any case);
-// then a file so short that it is only the start of the compound-file signature is a cut
-// workbook; anything else is tab-separated text.
+// the compound-file signature of an .xls workbook, a zip archive: .ods when so named or when its
+// mimetype part says so, .xlsx otherwise); then the name (".tlx", ".xls", ".xlsx", ".ods",
+// ".csv", any case); then a file so short that it is only the start of the compound-file
+// signature is a cut workbook; anything else is tab-separated text.
 SheetFileType detectSheetFileType(const QByteArray& bytes, const QString& fileName);
 
 // Reads the bytes as the format detectSheetFileType names, in the given locale (the
