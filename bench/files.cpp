@@ -35,20 +35,27 @@ int main(int argc, char** argv)
         tallox::SheetFileType type;
     } formats[] = {{"tlx", tallox::SheetFileType::Tlx},
                    {"dat", tallox::SheetFileType::Tsv},
-                   {"xls", tallox::SheetFileType::Xls}};
+                   {"xls", tallox::SheetFileType::Xls},
+                   {"xlsx", tallox::SheetFileType::Xlsx},
+                   {"ods", tallox::SheetFileType::Ods},
+                   {"csv", tallox::SheetFileType::Csv}};
     for (const auto& format : formats) {
         const QString path = dir.filePath(QStringLiteral("arkusz.") + QLatin1String(format.name));
         std::vector<double> saves, loads;
         for (int i = 0; i < 20; ++i) {
             QElapsedTimer timer;
             timer.start();
-            if (!sheet.WriteFile(path, format.type))
+            if (!sheet.WriteFile(path, format.type)) {
+                std::printf("%s: save failed: %s\n", format.name, qPrintable(sheet.lastFileError()));
                 return 1;
+            }
             saves.push_back(timer.nsecsElapsed() / 1e6);
             timer.restart();
             tallox::SheetFileType type = tallox::SheetFileType::Tlx;
-            if (!sheet.ReadFile(path, type))
+            if (!sheet.ReadFile(path, type) || type != format.type) {
+                std::printf("%s: load failed: %s\n", format.name, qPrintable(sheet.lastFileError()));
                 return 1;
+            }
             loads.push_back(timer.nsecsElapsed() / 1e6);
         }
         std::printf("%s: save %.2f ms, load %.2f ms (medians of 20; budget 20 ms each)\n",
