@@ -79,9 +79,11 @@ bool readsAsNumber(QStringView field, const QLocale& notation)
 bool isBlank(QChar c) { return c.isSpace(); }
 
 // A text is quoted when, written as it is, it could read back as something else: split at a
-// separator or line break, unquoted by the reader, taken for a number in either notation (other
-// spreadsheet programs guess), trimmed, or - a byte-order mark in the first cell - dropped.
-// Tab, ";" and "," are quoted in every file, so that no text decides the separator.
+// separator or line break, unquoted by the reader, taken for a number, trimmed, or - a
+// byte-order mark in the first cell - dropped. Tab, ";" and "," are quoted in every file, so
+// that no text decides the separator. Spreadsheet programs guess more than this reader does
+// (digit groups "1 000", dates "1.5", times "12:30", "5%"), so every text that starts like a
+// number is quoted too: a quoted field is a text to them as well.
 bool needsQuotes(const QString& text, bool firstCell)
 {
     if (text.isEmpty() || isBlank(text.front()) || isBlank(text.back()))
@@ -90,6 +92,9 @@ bool needsQuotes(const QString& text, bool firstCell)
         if (c == u'"' || isLineEnd(c) || std::find(separators.begin(), separators.end(), c) != separators.end())
             return true;
     if (firstCell && text.startsWith(QChar(0xFEFF)))
+        return true;
+    const QChar first = text.front();
+    if (first.isDigit() || first == u'+' || first == u'-' || first == u'.' || first == QChar(0x2212))
         return true;
     static const QLocale decimalPoint = notationOf(u',', QLocale::c());
     static const QLocale decimalComma = notationOf(u';', QLocale::c());
