@@ -173,6 +173,27 @@ TEST(CsvFormat, CraftedInputsReadAsSpreadsheetsReadThem)
     }
 }
 
+// A 32 MB field, quoted or not, and a line of four million fields: one pass each, no
+// quadratic rescanning (the test's time limit is the check) and the right cells.
+TEST(CsvFormat, HugeFieldsAndLinesReadInLinearTime)
+{
+    const QByteArray big(32 << 20, 'x');
+    const SheetLoadResult quoted = readCsv("1;\"" + big + "\";2\n", polish);
+    ASSERT_TRUE(quoted.ok);
+    ASSERT_EQ(quoted.sheet.cells.size(), 3u);
+    EXPECT_EQ(quoted.sheet.cells[1].text.size(), big.size());
+    const SheetLoadResult plain = readCsv(big + ",1.5", polish);
+    ASSERT_TRUE(plain.ok);
+    EXPECT_EQ(plain.sheet.cells.size(), 2u);
+    QByteArray line;
+    for (int i = 0; i < 4'000'000; ++i)
+        line += "1,";
+    const SheetLoadResult wide = readCsv(line, polish);
+    ASSERT_TRUE(wide.ok);
+    EXPECT_TRUE(wide.truncated);
+    EXPECT_EQ(wide.sheet.cells.size(), 26u);
+}
+
 TEST(CsvFormat, WritesLikeASpreadsheetInTheLocalesConvention)
 {
     SheetCells sheet;
