@@ -99,8 +99,8 @@ TEST(CsvFormat, EveryLibreOfficeFileLoadsAsItsExpectedCells)
     }
 }
 
-// Crafted inputs: what the reader makes of each. Expected cells as "row,col:N value" or
-// "row,col:T text"; an empty list with ok false means refused.
+// Crafted inputs and what the reader makes of each: refused (ok false, with a reason), cells
+// beyond the sheet left out (truncated: only the count inside is checked), or these cells.
 struct Crafted {
     const char* what;
     QByteArray bytes;
