@@ -1,5 +1,6 @@
 // The grid's entry points: recognising a file by its content, and saving without ever losing
 // the file that was there before.
+#include "worksheet/formats/CsvFormat.h"
 #include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/TextDataReader.h"
 #include "worksheet/formats/TlxFormat.h"
@@ -191,6 +192,9 @@ TEST(SheetFileCorpus, EveryKeptInputReadsWithoutHarmAndSurvivesASave)
         for (const QLocale& locale : {polish, english}) {
             if (const SheetLoadResult tsv = readTsv(bytes, locale); tsv.ok) {
                 EXPECT_EQ(canonical(readTsv(writeTsv(tsv.sheet, locale), locale).sheet), canonical(tsv.sheet));
+            }
+            if (const SheetLoadResult csv = readCsv(bytes, locale); csv.ok) {
+                EXPECT_EQ(canonical(readCsv(writeCsv(csv.sheet, locale), locale).sheet), canonical(csv.sheet));
             }
         }
         ++count;
