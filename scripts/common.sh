@@ -11,14 +11,15 @@ export CCACHE_NOHASHDIR=1
 # (the zip packages of .xlsx and .ods), Polish texts for Qt's own dialogs, fonts with Polish
 # glyphs, the tool-bar icons.
 # Tests and checks: GoogleTest, freexl (independent .xls reader), Xvfb for real-window runs,
-# poppler-utils (pdftotext reads printed pages back).
+# poppler-utils (pdftotext reads printed pages back), LibreOffice Calc without its windows
+# (opens and re-saves the workbooks and CSV files the program writes).
 TALLOX_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
   libqcustomplot-dev libqcustomplot2.1-qt6 libquazip1-qt6-dev
   qt6-translations-l10n fonts-dejavu-core tango-icon-theme
   libgtest-dev libbenchmark-dev libfreexl-dev
-  xvfb xauth x11-apps imagemagick poppler-utils
+  xvfb xauth x11-apps imagemagick poppler-utils libreoffice-calc-nogui
 )
 
 tallox_missing_packages() {
