@@ -85,39 +85,53 @@ void DataFiles::Ladowanie_Danych()
     request.initialFolder = usersHomeFolder_ + u'/' + currentUser();
     request.defaultExtension = QStringLiteral("tlx");
     const FileDialogAnswer answer = runFileDialog(request);
-    if (answer.accepted) {
-        // The file is read first: what cannot be read leaves the sheet as it was.
-        bool ok = false;
-        QStringList warnings;
-        if (answer.filterEntry <= 3) {
-            SheetFileType fileType = SheetFileType::Tlx;
-            ok = sheet_.ReadFile(answer.path, fileType);
-            warnings = sheet_.lastReadWarnings();
-            if (!ok)
-                reportReadFailure(answer.path, sheet_.lastFileError());
-        } else {
-            const SheetLoadResult read = readTextDataFile(answer.path);
-            ok = read.ok;
-            if (ok) {
-                warnings = loadWarnings(read);
-                sheet_.replaceCells(read.sheet);
-                sheet_.undoStack()->setClean();
-            } else {
-                reportReadFailure(answer.path, read.error);
-            }
-        }
-        if (!ok)
-            return;
-        status_.setPanelText(0, QDir::toNativeSeparators(answer.path));
-        sheet_.setShowTabs(0);
-        sheet_.setAllowEditHeaders(false);
-        Kolorowanie_Kolumn(sheet_);
-        for (const QString& warning : warnings)
-            warn(kLoadWarningCaption, warning);
-        warnAboutDots();
-    }
+    // The dialog's first three entries are read as the file shows itself to be; the plain-text
+    // entries as plain text.
+    if (answer.accepted && !loadDataFile(answer.path, answer.filterEntry <= 3))
+        return;
     if (hooks_.resetFigureCount)
         hooks_.resetFigureCount();
+}
+
+bool DataFiles::loadFromCommandLine(const QString& path)
+{
+    if (!loadDataFile(path, true))
+        return false;
+    if (hooks_.resetFigureCount)
+        hooks_.resetFigureCount();
+    return true;
+}
+
+bool DataFiles::loadDataFile(const QString& path, bool detectFormat)
+{
+    // The file is read first: what cannot be read leaves the sheet as it was.
+    QStringList warnings;
+    if (detectFormat) {
+        SheetFileType fileType = SheetFileType::Tlx;
+        const bool ok = sheet_.ReadFile(path, fileType);
+        if (!ok) {
+            reportReadFailure(path, sheet_.lastFileError());
+            return false;
+        }
+        warnings = sheet_.lastReadWarnings();
+    } else {
+        const SheetLoadResult read = readTextDataFile(path);
+        if (!read.ok) {
+            reportReadFailure(path, read.error);
+            return false;
+        }
+        warnings = loadWarnings(read);
+        sheet_.replaceCells(read.sheet);
+        sheet_.undoStack()->setClean();
+    }
+    status_.setPanelText(0, QDir::toNativeSeparators(path));
+    sheet_.setShowTabs(0);
+    sheet_.setAllowEditHeaders(false);
+    Kolorowanie_Kolumn(sheet_);
+    for (const QString& warning : warnings)
+        warn(kLoadWarningCaption, warning);
+    warnAboutDots();
+    return true;
 }
 
 void DataFiles::Ogolna_procedure_Ladowania_Danych_zPopupu(const QString& path)
