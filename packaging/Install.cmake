@@ -33,14 +33,15 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tallox.example.edu.pl/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tango-icon-theme, qt6-translations-l10n, fonts-dejavu-core")
+# The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; CPack indents these lines and writes an
+# empty one as " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "working up physics lab measurements with uncertainties
- Tallox is the program with which students of a physics teaching laboratory
- work up their measurements: a worksheet of measured values (typed in or
- loaded from .tlx, tab-separated text and Excel files), charts of one column
- against another with uncertainty boxes, means and weighted means, the
- planning of a series of measurements, straight-line fits (also weighted and
- by the graphical method), linearization of data and a PDF lab report.
- .
- The user interface is in Polish.")
+    "Tallox is the program with which students of a physics teaching laboratory
+work up their measurements: a worksheet of measured values (typed in or
+loaded from .tlx, tab-separated text and Excel files), charts of one column
+against another with uncertainty boxes, means and weighted means, the
+planning of a series of measurements, straight-line fits (also weighted and
+by the graphical method), linearization of data and a PDF lab report.
+
+The user interface is in Polish.")
 include(CPack)
