@@ -5,7 +5,6 @@
 #include "app/TalloxApplication.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
 
 namespace {
@@ -30,14 +29,8 @@ int main(int argc, char** argv)
 
     TalloxApplication app(argc, argv);
     // The main window reads its program folder from the current folder.
-    const tallox::ProgramFolderChoice folder = tallox::chooseProgramFolder(
-        QCoreApplication::applicationFilePath(), command.folder,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), QDir::currentPath());
     QStringList warnings;
-    QString error = tallox::prepareProgramFolder(folder, warnings);
-    if (error.isEmpty() && !QDir::setCurrent(folder.folder))
-        error = QStringLiteral("nie można przejść do folderu programu %1.")
-                    .arg(QDir::toNativeSeparators(folder.folder));
+    const QString error = tallox::enterProgramFolder(command.folder, warnings);
     for (const QString& warning : warnings)
         printTo(stderr, QStringLiteral("tallox: ") + warning + u'\n');
     if (!error.isEmpty()) {

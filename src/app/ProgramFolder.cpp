@@ -1,8 +1,10 @@
 #include "app/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace tallox {
 
@@ -63,6 +65,20 @@ QString prepareProgramFolder(const ProgramFolderChoice& choice, QStringList& war
             warnings << QStringLiteral("nie można skopiować pliku %1 do folderu programu %2.")
                             .arg(name, shown);
     }
+    return {};
+}
+
+QString enterProgramFolder(const QString& folderOption, QStringList& warnings)
+{
+    const ProgramFolderChoice choice = chooseProgramFolder(
+        QCoreApplication::applicationFilePath(), folderOption,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), QDir::currentPath());
+    const QString error = prepareProgramFolder(choice, warnings);
+    if (!error.isEmpty())
+        return error;
+    if (!QDir::setCurrent(choice.folder))
+        return QStringLiteral("nie można przejść do folderu programu %1.")
+            .arg(QDir::toNativeSeparators(choice.folder));
     return {};
 }
 

@@ -23,4 +23,9 @@ ProgramFolderChoice chooseProgramFolder(const QString& executablePath, const QSt
 // (Polish), or an empty text; a shipped file that could not be copied is named in `warnings`.
 QString prepareProgramFolder(const ProgramFolderChoice& choice, QStringList& warnings);
 
+// Program entry's step, once the application object exists: chooses the folder for this
+// executable and the user's data location, prepares it and makes it the current folder.
+// Returns why that failed (Polish), or an empty text.
+QString enterProgramFolder(const QString& folderOption, QStringList& warnings);
+
 } // namespace tallox

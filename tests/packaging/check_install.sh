@@ -53,6 +53,13 @@ code=$?
 [ "$code" -eq 2 ] || fail "an unknown option ends with $code, not 2"
 grep -q "nieznana opcja: --nie-ma-takiej" "$tmp/err" || fail "unknown option message: $(cat "$tmp/err")"
 
+# A program folder that cannot be one: a message and a failure, before any window.
+touch "$tmp/plik"
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$tmp timeout 10 "$p/bin/tallox" --folder "$tmp/plik" >/dev/null 2>"$tmp/err"
+code=$?
+[ "$code" -eq 1 ] || fail "--folder on a file ends with $code, not 1"
+grep -q "plik istnieje i nie jest folderem" "$tmp/err" || fail "--folder message: $(cat "$tmp/err")"
+
 # First start of the installed copy: the user's data folder is made and the texts copied into
 # it; a text the user already has stays. The start dialog waits, so the program is stopped.
 mkdir -p "$tmp/home/.local/share/Tallox"
