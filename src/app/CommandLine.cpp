@@ -9,13 +9,13 @@ namespace tallox {
 
 namespace {
 // The options QGuiApplication, QApplication and the X11 platform read themselves, with one or
-// two leading dashes; those of the first list take a value (the next argument, or after "=").
+// two leading dashes; those of the first list take a value (the next argument, or after "="),
+// -qmljsdebugger only after "=".
 const char* const kQtOptionsWithValue[] = {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "display", "geometry", "title", "name", "visual", "ncols", "style",
-    "stylesheet", "icon", "qmljsdebugger"};
-const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap",
-                                "testability"};
+    "qwindowtitle", "session", "display", "geometry", "title", "name", "visual", "style",
+    "stylesheet", "icon"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "testability"};
 
 // The arguments without Qt's own options (the program's name stays first).
 QStringList withoutQtOptions(const QStringList& arguments)
@@ -31,7 +31,7 @@ QStringList withoutQtOptions(const QStringList& arguments)
         }
         const QString bare = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         const QString name = bare.section(u'=', 0, 0);
-        bool qtOption = false;
+        bool qtOption = name == QLatin1String("qmljsdebugger");
         for (const char* option : kQtOptionsWithValue)
             if (name == QLatin1String(option)) {
                 qtOption = true;
@@ -100,7 +100,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
                       + QStringLiteral("\nOpcje programu wyświetla: tallox --help\n");
         return result;
     };
-    const QStringList ours = withoutQtOptions(arguments);
+    // The parser needs the program's name first, even when it was started without one.
+    const QStringList ours =
+        withoutQtOptions(arguments.isEmpty() ? QStringList{QStringLiteral("tallox")} : arguments);
     if (!parser.parse(ours)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())

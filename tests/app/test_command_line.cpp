@@ -49,7 +49,8 @@ TEST(CommandLineTest, ArgumentsGiveTheActionTheFileAndTheFolder)
         {{"--folder", "moje", "../wyniki.xls"}, Action::Run, "/home/student/wyniki.xls", here + "/moje", {}},
         {{"--folder=/var/tallox"}, Action::Run, {}, "/var/tallox", {}},
         // Qt's own options are the application object's business, not wrong options.
-        {{"-platform", "offscreen", "-style=fusion", "--reverse", "a.tlx"}, Action::Run, here + "/a.tlx", {}, {}},
+        {{"-platform", "offscreen", "-style=fusion", "--reverse", "-qmljsdebugger=port:1", "a.tlx"},
+         Action::Run, here + "/a.tlx", {}, {}},
         {{"--", "-minus.tlx"}, Action::Run, here + "/-minus.tlx", {}, {}},
         {{"--version"}, Action::Version, {}, {}, "Tallox " TALLOX_VERSION "\n"},
         {{"-v", "dane.tlx"}, Action::Version, {}, {}, "Tallox " TALLOX_VERSION "\n"},
@@ -61,6 +62,8 @@ TEST(CommandLineTest, ArgumentsGiveTheActionTheFileAndTheFolder)
         {{"--folder"}, Action::Error, {}, {}, "opcja --folder wymaga nazwy folderu"},
         {{"--folder", ""}, Action::Error, {}, {}, "opcja --folder wymaga nazwy folderu"},
     };
+    // A program started with no arguments at all, not even its name.
+    EXPECT_EQ(tallox::parseCommandLine({}, here).action, Action::Run);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         const CommandLine line =
@@ -70,6 +73,9 @@ TEST(CommandLineTest, ArgumentsGiveTheActionTheFileAndTheFolder)
         EXPECT_EQ(line.folder, c.folder);
         EXPECT_TRUE(line.output.contains(c.outputPart)) << line.output.toStdString();
         EXPECT_EQ(line.exitCode(), c.action == Action::Error ? 2 : 0);
+        if (c.action == Action::Error) {
+            EXPECT_TRUE(line.output.endsWith("Opcje programu wyświetla: tallox --help\n"));
+        }
         if (c.action == Action::Version) {
             EXPECT_TRUE(QRegularExpression("^Tallox \\d+\\.\\d+\\.\\d+\n$").match(line.output).hasMatch());
         }
