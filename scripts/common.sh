@@ -10,9 +10,7 @@ export CCACHE_NOHASHDIR=1
 # Build and run time: compiler, Qt 6 (widgets, print support, SVG), the plotting engine,
 # Polish texts for Qt's own dialogs, fonts with Polish glyphs, the tool-bar icons.
 # Tests and checks: GoogleTest, freexl (independent .xls reader), Xvfb for real-window runs,
-# poppler-utils (pdftotext reads printed pages back); desktop-file-utils, libxml2-utils and
-# librsvg2-bin check the desktop file, the MIME type and the icon.
-# Packaging (scripts/package): dpkg-dev (dpkg-shlibdeps), fakeroot, file.
+# poppler-utils (pdftotext reads printed pages back).
 TALLOX_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
@@ -20,6 +18,8 @@ TALLOX_PACKAGES=(
   qt6-translations-l10n fonts-dejavu-core tango-icon-theme
   libgtest-dev libbenchmark-dev libfreexl-dev
   xvfb xauth x11-apps imagemagick poppler-utils
+  # Checks of the installed desktop file, MIME type and icon (scripts/package adds what
+  # building the Debian package needs: dpkg-dev, fakeroot, file).
   desktop-file-utils libxml2-utils librsvg2-bin
 )
 
