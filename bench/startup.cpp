@@ -7,6 +7,8 @@
 // resident memory, and last the ratio of the medians (program / reference).
 #include "paint_watch.h"
 
+#include "app/CommandLine.h"
+#include "app/ProgramFolder.h"
 #include "app/TForm1.h"
 #include "app/TForm12.h"
 #include "app/TalloxApplication.h"
@@ -26,7 +28,14 @@ namespace {
 
 int child(int argc, char** argv)
 {
+    // Program entry's own steps: the command line (none here), the program folder (the current
+    // one, as for a program run from its build folder).
+    const tallox::CommandLine command =
+        tallox::parseCommandLine({QString::fromLocal8Bit(argv[0])}, QDir::currentPath());
     TalloxApplication app(argc, argv);
+    QStringList warnings;
+    if (!tallox::enterProgramFolder(command.folder, warnings).isEmpty())
+        return 1;
     // The start dialog is shown, painted and closed as a user pressing "Rozpocznij pracę" would.
     tallox::setModalHandler([&app](QDialog& dialog) {
         dialog.show();

@@ -20,6 +20,9 @@ TALLOX_PACKAGES=(
   qt6-translations-l10n fonts-dejavu-core tango-icon-theme
   libgtest-dev libbenchmark-dev libfreexl-dev
   xvfb xauth x11-apps imagemagick poppler-utils libreoffice-calc-nogui
+  # Checks of the installed desktop file, MIME type and icon (scripts/package adds what
+  # building the Debian package needs: dpkg-dev, fakeroot, file).
+  desktop-file-utils libxml2-utils librsvg2-bin
 )
 
 tallox_missing_packages() {

@@ -25,6 +25,7 @@
 #include "worksheet/SheetText.h"
 #include "worksheet/SheetUndo.h"
 #include "worksheet/TF1Book.h"
+#include "tallox_version.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,7 +98,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
       figureTable_(std::make_unique<FigureTable>())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("  Tallox PL 2.0 beta"));
+    setWindowTitle(QStringLiteral("  Tallox PL " TALLOX_VERSION_SHORT " beta"));
     setGeometry(31, 31, 958, 699);
 
     buildPages();

@@ -5,6 +5,7 @@
 #include "app/TextFileDialog.h"
 #include "common/Dialogs.h"
 #include "common/WidgetHelpers.h"
+#include "tallox_version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,8 +33,8 @@ TForm12::TForm12(TForm1& main, QWidget* parent)
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setPixelSize(34);
     title.setBold(true);
-    tallox::addShadowTitle(this, QStringLiteral("Tallox PL ver 2.0"), title, QColor(0, 128, 128),
-                           24, 14);
+    tallox::addShadowTitle(this, QStringLiteral("Tallox PL ver " TALLOX_VERSION_SHORT), title,
+                           QColor(0, 128, 128), 24, 14);
 
     QFont edition(QStringLiteral("DejaVu Serif"));
     edition.setPixelSize(20);

@@ -8,6 +8,7 @@
 #include "figures/FiguresPage.h"
 #include "worksheet/DataFiles.h"
 #include "worksheet/TF1Book.h"
+#include "tallox_version.h"
 
 #include <QAction>
 #include <QDir>
@@ -181,7 +182,7 @@ void TForm1::buildToolBar()
         {"HomePageLab_ToolButton", "internet-web-browser", QStyle::SP_DriveNetIcon,
          QStringLiteral("Strona domowa Pracowni Fizycznej"), nullptr, false},
         {"History_ToolButton", "x-office-document", QStyle::SP_FileDialogDetailedView,
-         QStringLiteral("Historia programu Tallox PL 2.0"), nullptr, false},
+         QStringLiteral("Historia programu Tallox PL " TALLOX_VERSION_SHORT), nullptr, false},
     };
     for (const Button& b : buttons) {
         QAction* item = makeAction(b.name, QString(), {}, b.hint);

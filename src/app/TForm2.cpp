@@ -6,6 +6,7 @@
 #include "common/Dialogs.h"
 #include "common/Links.h"
 #include "common/WidgetHelpers.h"
+#include "tallox_version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,14 +47,14 @@ TForm2::TForm2(TForm1& main, QWidget* parent)
       main_(main)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("  Informacje o Programie Tallox PL 2.0"));
+    setWindowTitle(QStringLiteral("  Informacje o Programie Tallox PL " TALLOX_VERSION_SHORT));
     setFixedSize(540, 360);
 
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setPixelSize(30);
     title.setBold(true);
-    tallox::addShadowTitle(this, QStringLiteral("Tallox PL 2.0"), title, QColor(0, 128, 128), 24,
-                           14);
+    tallox::addShadowTitle(this, QStringLiteral("Tallox PL " TALLOX_VERSION_SHORT), title,
+                           QColor(0, 128, 128), 24, 14);
     addText(this, QStringLiteral("Program do opracowania wyników pomiarów w Pracowni Fizycznej"),
             24, 64, true);
     addText(this, QStringLiteral("Pracownia Fizyczna, Wydział Fizyki"), 24, 92);

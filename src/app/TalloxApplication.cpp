@@ -1,6 +1,7 @@
 #include "app/TalloxApplication.h"
 
 #include "common/Messages.h"
+#include "tallox_version.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -15,7 +16,10 @@ TalloxApplication::TalloxApplication(int& argc, char** argv) : QApplication(argc
     // QApplication switched the C library to the user's locale; number texts of the program are
     // written and read locale-free, so LC_NUMERIC goes back to "C".
     std::setlocale(LC_NUMERIC, "C");
+    // The name also names the user's data folder of an installed program (~/.local/share/Tallox).
     setApplicationName(QStringLiteral("Tallox"));
+    setApplicationVersion(QStringLiteral(TALLOX_VERSION));
+    setDesktopFileName(QStringLiteral("tallox"));
 
     // Icons the desktop's theme lacks come from Tango, installed with the program.
     // Some platforms (the offscreen one among them) do not look in the system's icon folders.

@@ -1,6 +1,7 @@
 #include "app/TextFileDialog.h"
 
 #include "common/TextFile.h"
+#include "tallox_version.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -38,7 +39,7 @@ TextFileDialog::TextFileDialog(const QString& caption, const QString& path, QWid
 }
 
 TForm3::TForm3(const QString& programFolder, QWidget* parent)
-    : TextFileDialog(QStringLiteral("  Historia Programu Tallox PL 2.0"),
+    : TextFileDialog(QStringLiteral("  Historia Programu Tallox PL " TALLOX_VERSION_SHORT),
                      programFolder + QStringLiteral("/Tallox_Hist.txt"), parent)
 {
     setObjectName(QStringLiteral("Form3"));

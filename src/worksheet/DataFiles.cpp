@@ -95,39 +95,53 @@ void DataFiles::Ladowanie_Danych()
     request.initialFolder = usersHomeFolder_ + u'/' + currentUser();
     request.defaultExtension = QStringLiteral("tlx");
     const FileDialogAnswer answer = runFileDialog(request);
-    if (answer.accepted) {
-        // The file is read first: what cannot be read leaves the sheet as it was.
-        bool ok = false;
-        QStringList warnings;
-        if (!isPlainTextEntry(answer.filterEntry)) {
-            SheetFileType fileType = SheetFileType::Tlx;
-            ok = sheet_.ReadFile(answer.path, fileType);
-            warnings = sheet_.lastReadWarnings();
-            if (!ok)
-                reportReadFailure(answer.path, sheet_.lastFileError());
-        } else {
-            const SheetLoadResult read = readTextDataFile(answer.path);
-            ok = read.ok;
-            if (ok) {
-                warnings = loadWarnings(read);
-                sheet_.replaceCells(read.sheet);
-                sheet_.undoStack()->setClean();
-            } else {
-                reportReadFailure(answer.path, read.error);
-            }
-        }
-        if (!ok)
-            return;
-        status_.setPanelText(0, QDir::toNativeSeparators(answer.path));
-        sheet_.setShowTabs(0);
-        sheet_.setAllowEditHeaders(false);
-        Kolorowanie_Kolumn(sheet_);
-        for (const QString& warning : warnings)
-            warn(kLoadWarningCaption, warning);
-        warnAboutDots();
-    }
+    // The plain-text entries read numbers found among any characters; the others read the file
+    // as the format it shows itself to be.
+    if (answer.accepted && !loadDataFile(answer.path, !isPlainTextEntry(answer.filterEntry)))
+        return;
     if (hooks_.resetFigureCount)
         hooks_.resetFigureCount();
+}
+
+bool DataFiles::loadFromCommandLine(const QString& path)
+{
+    if (!loadDataFile(path, true))
+        return false;
+    if (hooks_.resetFigureCount)
+        hooks_.resetFigureCount();
+    return true;
+}
+
+bool DataFiles::loadDataFile(const QString& path, bool detectFormat)
+{
+    // The file is read first: what cannot be read leaves the sheet as it was.
+    QStringList warnings;
+    if (detectFormat) {
+        SheetFileType fileType = SheetFileType::Tlx;
+        const bool ok = sheet_.ReadFile(path, fileType);
+        if (!ok) {
+            reportReadFailure(path, sheet_.lastFileError());
+            return false;
+        }
+        warnings = sheet_.lastReadWarnings();
+    } else {
+        const SheetLoadResult read = readTextDataFile(path);
+        if (!read.ok) {
+            reportReadFailure(path, read.error);
+            return false;
+        }
+        warnings = loadWarnings(read);
+        sheet_.replaceCells(read.sheet);
+        sheet_.undoStack()->setClean();
+    }
+    status_.setPanelText(0, QDir::toNativeSeparators(path));
+    sheet_.setShowTabs(0);
+    sheet_.setAllowEditHeaders(false);
+    Kolorowanie_Kolumn(sheet_);
+    for (const QString& warning : warnings)
+        warn(kLoadWarningCaption, warning);
+    warnAboutDots();
+    return true;
 }
 
 void DataFiles::Ogolna_procedure_Ladowania_Danych_zPopupu(const QString& path)

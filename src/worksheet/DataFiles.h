@@ -26,6 +26,11 @@ public:
     static QStringList openFilters();
     static QStringList saveFilters();
 
+    // The data file named on the command line, loaded as "Ładuj Dane" loads a file the dialog
+    // returns (the format from the name and the content); false when it could not be read (the
+    // box has been shown and the sheet is as it was).
+    bool loadFromCommandLine(const QString& path);
+
 public slots:
     void Ladowanie_Danych();
     void Ogolna_procedure_Ladowania_Danych_zPopupu(const QString& path);
@@ -34,6 +39,10 @@ public slots:
 
 private:
     QString currentUser() const;
+    // Reads the file into the sheet, replacing it only on success, and shows what a load shows:
+    // the failure box, or the path in panel 0 and the load and dot warnings. detectFormat false
+    // reads it as plain text.
+    bool loadDataFile(const QString& path, bool detectFormat);
     void reportReadFailure(const QString& path, const QString& reason) const;
     void warnAboutDots() const;
     void recordInDataList(const QString& path);
