@@ -6,8 +6,11 @@
 namespace tallox::ods {
 
 // What the reader takes from a package at most; beyond it the file is refused, never cut.
+// contentBytes counts what is read of content.xml up to the first table's end (or row 201), not
+// the whole part. It is held at the largest data file's size: the XML reader keeps one token
+// whole, as UTF-16, so one run of text or blanks may cost twice the bound in memory.
 struct OdsReadLimits {
-    qint64 contentBytes = qint64(256) << 20;  // content.xml once uncompressed
+    qint64 contentBytes = qint64(64) << 20;  // content.xml once uncompressed
     qint64 cellText = qint64(1) << 20;        // UTF-16 units of one cell's text
     qint64 sheetText = qint64(16) << 20;      // UTF-16 units of all texts kept, repeats counted
 };
