@@ -1,4 +1,5 @@
 // The .ods writer: what it writes reads back exactly, through our reader and through LibreOffice.
+#include "worksheet/formats/SheetFile.h"
 #include "worksheet/formats/xls/XlsTestSupport.h"
 #include "worksheet/formats/zip/OdsFile.h"
 
@@ -188,6 +189,56 @@ TEST(OdsRoundTrip, SurvivesASaveByLibreOffice)
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+
+// The window's load and save go through SheetFile: a .ods is found by its name or its mimetype,
+// cells beyond the sheet are reported, and another kind of document is refused with our reason.
+namespace {
+
+TEST(OdsThroughSheetFile, LoadsSavesAndReportsAsTheWindowNeeds)
+{
+    const QLocale polish(QLocale::Polish, QLocale::Poland);
+    const QByteArray reference = fileBytes(QStringLiteral(TALLOX_TESTS_DIR "/data/ods/lo-values.ods"));
+    for (const QString& name : {QStringLiteral("pomiary.ods"), QString()}) {
+        const SheetLoadResult r = readSheetBytes(reference, polish, name);
+        ASSERT_TRUE(r.ok) << r.error.toStdString();
+        EXPECT_EQ(r.type, SheetFileType::Ods);
+        EXPECT_FALSE(r.truncated);
+        EXPECT_EQ(cellMap(r.sheet), cellMap(readOds(reference).sheet));
+    }
+
+    SheetCells wide;
+    for (int c = 25; c <= 28; ++c)
+        wide.cells.push_back({1, c, SheetCell::Kind::Number, double(c), {}});
+    const QByteArray ours = writeOds({{{1, 1, SheetCell::Kind::Number, 1.0, {}}}});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zapis.ods"));
+    const SheetWriteResult saved = writeSheetFile(path, SheetFileType::Ods, wide, polish);
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    const SheetLoadResult back = readSheetFile(path, polish);
+    ASSERT_TRUE(back.ok) << back.error.toStdString();
+    EXPECT_EQ(back.sheet.cells.size(), 2u);  // Y1 and Z1; AA1 and AB1 were never written
+    EXPECT_FALSE(back.truncated);
+
+    zip::ZipReader zip(ours);
+    QByteArray content;
+    QString error;
+    ASSERT_TRUE(zip.read(QStringLiteral("content.xml"), 1 << 20, content, error));
+    content.replace("<table:table-row>", "<table:table-row table:number-rows-repeated=\"300\">");
+    const QByteArray repeated = zip::writeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet", true},
+                                               {QStringLiteral("content.xml"), content, false}});
+    const SheetLoadResult cut = readSheetBytes(repeated, polish, QStringLiteral("a.ods"));
+    ASSERT_TRUE(cut.ok) << cut.error.toStdString();
+    EXPECT_EQ(cut.sheet.cells.size(), 200u);
+    EXPECT_TRUE(cut.truncated);
+
+    const QByteArray text = zip::writeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text", true},
+                                           {QStringLiteral("content.xml"), content, false}});
+    const SheetLoadResult refused = readSheetBytes(text, polish, QStringLiteral("list.ods"));
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("innym dokumentem OpenDocument"))) << refused.error.toStdString();
 }
 
 } // namespace
