@@ -70,7 +70,7 @@ SheetCells fullRandomSheet(unsigned seed, bool withUnfitTexts)
         }
     }
     sheet.cells.push_back(number(200, 26, -0.0));
-    sheet.cells.push_back(text(100, 13, QString(40000, QChar(u'ś'))));  // longer than Excel's cell limit
+    sheet.cells.push_back(text(100, 13, QString(40000, QChar(u'ś'))));  // longer than a cell of Excel holds
     return sheet;
 }
 
@@ -158,8 +158,8 @@ TEST(XlsxRoundTrip, WritesAMinimalPackageAndNormalisesWhatACellCannotHold)
 
 // LibreOffice opens our file and saves it again as .xlsx; every cell reads back. LibreOffice keeps
 // 15 significant digits of a number, so values are compared to 15 digits, the extremes a decimal
-// text may overflow are left out, and -0 and 0 are taken as equal; a lone CR becomes a line feed
-// as LibreOffice keeps line ends.
+// text may overflow are left out, and -0 and 0 are taken as equal (it saves -0 as 0); its line
+// ends are line feeds, and it saves at most 32767 characters of a text (it reads longer ones).
 TEST(XlsxRoundTrip, SurvivesARoundTripThroughLibreOffice)
 {
     QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
@@ -170,10 +170,13 @@ TEST(XlsxRoundTrip, SurvivesARoundTripThroughLibreOffice)
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    SheetCells sheet = fullRandomSheet(7, false);
+    SheetCells sheet = fullRandomSheet(7, true);
+    // LibreOffice drops an unpaired surrogate; every other awkward text must survive.
     std::erase_if(sheet.cells, [](const SheetCell& c) {
         const double a = std::fabs(c.number);
-        return c.kind == SheetCell::Kind::Number && (a > 1e300 || (a != 0.0 && a < 1e-300));
+        if (c.kind == SheetCell::Kind::Text)
+            return c.text.startsWith(QStringLiteral("samotny"));
+        return a > 1e300 || (a != 0.0 && a < 1e-300);
     });
     QFile f(dir.filePath(QStringLiteral("dane.xlsx")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -204,7 +207,7 @@ TEST(XlsxRoundTrip, SurvivesARoundTripThroughLibreOffice)
             const double want = std::bit_cast<double>(value.bits);
             same = std::fabs(std::bit_cast<double>(it->second.bits) - want) <= std::fabs(want) * 1e-14;
         } else {
-            QString want = value.text;
+            QString want = value.text.left(32767);
             same = it->second.text == want.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
         }
         if (!same && ++reported <= 10)
