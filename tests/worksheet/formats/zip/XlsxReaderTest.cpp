@@ -71,9 +71,9 @@ void expectCells(const CellMap& got, const CellMap& expected)
                                         << describe(value);
 }
 
-class ReferenceWorkbook : public ::testing::TestWithParam<const char*> {};
+class XlsxReferenceWorkbook : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(ReferenceWorkbook, LoadsExactlyTheExpectedCellsOfItsFirstSheet)
+TEST_P(XlsxReferenceWorkbook, LoadsExactlyTheExpectedCellsOfItsFirstSheet)
 {
     const QString name = QString::fromLatin1(GetParam());
     const QByteArray bytes = fileBytes(xlsxReferenceDir() + "/" + name + ".xlsx");
@@ -90,7 +90,7 @@ TEST_P(ReferenceWorkbook, LoadsExactlyTheExpectedCellsOfItsFirstSheet)
     expectCells(got, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(SavedByLibreOffice, ReferenceWorkbook,
+INSTANTIATE_TEST_SUITE_P(SavedByLibreOffice, XlsxReferenceWorkbook,
                          ::testing::Values("lo-values", "lo-formulas", "lo-twosheets", "lo-longtext",
                                            "lo-full"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
