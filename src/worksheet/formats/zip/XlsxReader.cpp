@@ -183,10 +183,14 @@ bool readWorkbook(zip::ZipReader& zip, const QString& part, Workbook& book, QStr
             const QStringView flag = attributes.value(QLatin1String("date1904"));
             book.date1904 = flag == u"1" || flag == u"true";
         } else if (xml.name() == u"sheet") {
-            // r:id, in whichever namespace the relationships have in this flavour of the format.
-            for (const QXmlStreamAttribute& a : attributes)
-                if (a.name() == u"id" && !a.namespaceUri().isEmpty())
+            // r:id, in whichever namespace the relationships have in this flavour of the format
+            // (Transitional or Strict); a sheet without one cannot be found.
+            for (const QXmlStreamAttribute& a : attributes) {
+                if (a.name() == u"id" && a.namespaceUri().endsWith(u"/relationships")) {
                     book.sheetIds << a.value().toString();
+                    break;
+                }
+            }
         }
     }
     if (xml.hasError()) {

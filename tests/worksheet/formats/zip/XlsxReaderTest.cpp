@@ -183,6 +183,18 @@ drugi	z tabem </t></si>)"
         cases.push_back({"the first worksheet in workbook order, wherever its part is", p, {{{1, 1}, n(2)}}});
     }
     {
+        // The Strict flavour: other namespaces, the same names.
+        PackageParts p = withSheet(R"(<row r="2"><c r="B2"><v>2.5</v></c></row>)");
+        const QByteArray strictRels = "http://purl.oclc.org/ooxml/officeDocument/relationships";
+        p.sheet.replace("http://schemas.openxmlformats.org/spreadsheetml/2006/main", "http://purl.oclc.org/ooxml/spreadsheetml/main");
+        p.workbook = QByteArray(defaultWorkbook)
+                         .replace("http://schemas.openxmlformats.org/spreadsheetml/2006/main", "http://purl.oclc.org/ooxml/spreadsheetml/main")
+                         .replace("http://schemas.openxmlformats.org/officeDocument/2006/relationships", strictRels);
+        p.workbookRels.replace("http://schemas.openxmlformats.org/officeDocument/2006/relationships", strictRels);
+        p.rootRels.replace("http://schemas.openxmlformats.org/officeDocument/2006/relationships", strictRels);
+        cases.push_back({"a Strict workbook", p, {{{2, 2}, n(2.5)}}});
+    }
+    {
         // No package relationships at all: the workbook is where every writer puts it.
         PackageParts p = withSheet(R"(<row r="3"><c r="C3" t="inlineStr"><is><r><t>a</t></r><r><t>b</t></r></is></c></row>)");
         p.rootRels.clear();
