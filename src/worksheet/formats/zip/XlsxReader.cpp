@@ -452,8 +452,7 @@ private:
             return QStringLiteral("Arkusz zawiera komórkę poza obszarem arkusza Excela.");
         col_ = col;
         cellRow_ = row;
-        const QString name = cellName(row, col);
-        const QString badValue = QStringLiteral("Komórka %1 ma uszkodzoną wartość.").arg(name);
+        const auto badValue = [&] { return QStringLiteral("Komórka %1 ma uszkodzoną wartość.").arg(cellName(row, col)); };
         const QString& type = cell.type;
 
         if (type == u"inlineStr") {
@@ -469,7 +468,7 @@ private:
         if (type.isEmpty() || type == u"n") {
             const ParsedNumber n = parseNumber(cell.value);
             if (n.kind == NumberParse::NotANumber)
-                return badValue;
+                return badValue();
             // Beyond the range of a double: what a spreadsheet shows for a number it cannot hold.
             grid_.setNumber(row, col, n.kind == NumberParse::Number ? n.value
                                                                     : std::numeric_limits<double>::infinity());
@@ -478,7 +477,8 @@ private:
             bool ok = false;
             const qulonglong i = index.toULongLong(&ok);
             if (!ok || index.startsWith(u'+') || i >= std::numeric_limits<std::uint32_t>::max())
-                return QStringLiteral("Komórka %1 odwołuje się do tekstu, którego nie ma w skoroszycie.").arg(name);
+                return QStringLiteral("Komórka %1 odwołuje się do tekstu, którego nie ma w skoroszycie.")
+                    .arg(cellName(row, col));
             grid_.setSharedString(row, col, std::uint32_t(i));
         } else if (type == u"b") {
             const QString v = cell.value.trimmed();
@@ -487,7 +487,7 @@ private:
             else if (v == u"0" || v == u"false")
                 grid_.setText(row, col, QStringLiteral("FAŁSZ"));
             else
-                return badValue;
+                return badValue();
         } else if (type == u"e" || type == u"str") {
             const QString text = decodeEscapes(cell.value);
             nonEmpty = !text.isEmpty();
@@ -499,7 +499,7 @@ private:
             else if (!grid_.setText(row, col, cell.value.trimmed()))
                 return textsTooLongReason();
         } else {
-            return badValue;
+            return badValue();
         }
         return {};
     }
