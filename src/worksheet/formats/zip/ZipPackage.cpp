@@ -29,7 +29,10 @@ struct ZipReader::Impl {
 
 ZipReader::ZipReader(const QByteArray& bytes) : d(std::make_unique<Impl>(bytes))
 {
-    d->zip.open(QuaZip::mdUnzip);
+    // A central directory that lists fewer entries than its end record counts is damaged: the
+    // parts past the damage would look missing rather than the archive broken.
+    if (d->zip.open(QuaZip::mdUnzip) && d->zip.getFileNameList().size() != d->zip.getEntriesCount())
+        d->zip.close();
 }
 
 ZipReader::~ZipReader()
@@ -59,6 +62,19 @@ QIODevice* ZipReader::open(const QString& name, QString& error)
         return nullptr;
     }
     return &d->file;
+}
+
+bool ZipReader::closePart(QString& error)
+{
+    if (!d->file.isOpen())
+        return true;
+    const QString name = d->file.getActualFileName();
+    d->file.close();
+    if (d->file.getZipError() != UNZ_OK) {
+        error = QStringLiteral("Nie można rozpakować części ") + name + u'.';
+        return false;
+    }
+    return true;
 }
 
 bool ZipReader::read(const QString& name, qint64 maxBytes, QByteArray& bytes, QString& error)

@@ -44,6 +44,11 @@ public:
     // takes through the device's pos(), and may stop early.
     QIODevice* open(const QString& name, QString& error);
 
+    // Ends the reading of the part open() gave. False, with a Polish reason, when the part was
+    // read to its end and its checksum does not match what was read (a damaged stored part
+    // still inflates, so only the checksum tells). A part left before its end is not checked.
+    bool closePart(QString& error);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
