@@ -76,6 +76,9 @@ TEST_F(DataFilesTest, SavedNamesTakeTheExtensionOfTheChosenType)
     EXPECT_FALSE(QFile::exists(folder() + "/pomiary.txt"));
     EXPECT_EQ(save("wahadlo", 1), native("wahadlo.tlx"));
     EXPECT_EQ(save("seria.1.wyniki.dat", 3), native("seria.xls"));
+    EXPECT_EQ(save("seria", 4), native("seria.xlsx"));
+    EXPECT_EQ(save("seria.csv", 5), native("seria.ods"));
+    EXPECT_EQ(save("seria.xlsx", 6), native("seria.csv"));
     QDir(folder()).mkdir("dane.2026");
     EXPECT_EQ(save("dane.2026/pomiar.tlx", 2), native("dane.2026/pomiar.dat"));
     // The next save proposes the current data file.
@@ -91,11 +94,17 @@ TEST_F(DataFilesTest, EveryTypeReadsBackIntoTheSameCells)
     sheet->setCellText(2, 3, QStringLiteral("Zażółć\tgęślą\njaźń"));
     sheet->setCellText(3, 1, QStringLiteral("  12,5"));
     const tallox::SheetCells before = sheet->sheetCells();
-    for (const auto& [name, entry] : {std::pair{"a", 1}, std::pair{"b", 2}, std::pair{"c", 3}}) {
-        save(QLatin1String(name), entry);
+    // The save dialog's entry and the open dialog's entry of the same format.
+    const struct {
+        const char* name;
+        int saveEntry;
+        int openEntry;
+    } formats[] = {{"a", 1, 1}, {"b", 2, 2}, {"c", 3, 3}, {"d", 4, 6}, {"e", 5, 7}, {"f", 6, 8}};
+    for (const auto& [name, saveEntry, openEntry] : formats) {
+        save(QLatin1String(name), saveEntry);
         const QString written = form().StatusBar1->panelText(0);
         sheet->ClearRange(1, 1, 200, 26, TF1Book::ClearKind::All);
-        fileAnswers.push_back({true, written, entry});
+        fileAnswers.push_back({true, written, openEntry});
         files->Ladowanie_Danych();
         const tallox::SheetCells after = sheet->sheetCells();
         ASSERT_EQ(after.cells.size(), before.cells.size()) << name;
