@@ -29,7 +29,8 @@ SheetLoadResult readSheetBytes(const QByteArray& bytes, const QLocale& locale,
 SheetLoadResult readSheetFile(const QString& path, const QLocale& locale);
 
 // The plain-text reader (readTextData) on a regular file's content, or a reason. A file that
-// detectSheetFileType takes for .tlx or .xls is read as that format instead.
+// detectSheetFileType takes for any other format (.tlx, .xls, .xlsx, .ods, .csv) is read as that
+// format instead.
 SheetLoadResult readTextDataFile(const QString& path);
 
 // The file's bytes in the format; empty when the writer fails.
