@@ -1,6 +1,7 @@
 #include "worksheet/formats/xls/BiffReader.h"
 
 #include "worksheet/cells/SheetShape.h"
+#include "worksheet/cells/WorkbookGrid.h"
 #include "worksheet/formats/xls/BiffRecords.h"
 #include "worksheet/formats/xls/BiffStrings.h"
 #include "worksheet/formats/xls/Bytes.h"
@@ -104,112 +105,6 @@ double rkValue(std::uint32_t rk)
     return value;
 }
 
-// The 200 × 26 worksheet being filled; a later record for the same cell replaces an earlier one.
-// Cells beyond the sheet are not kept, only noticed. Cells showing a string of the shared string
-// table hold its index until the strings they need are read.
-class CellGrid {
-public:
-    CellGrid() : cells_(sheetRows * sheetColumns), shared_(sheetRows * sheetColumns, noString) {}
-
-    void setNumber(int row, int col, double value)
-    {
-        if (!std::isfinite(value))
-            return setText(row, col, notANumberText());
-        if (keep(row, col))
-            at(row, col) = SheetCell{row + 1, col + 1, SheetCell::Kind::Number, value, {}};
-    }
-
-    // An empty text is an empty cell. A NUL character, which the worksheet's text files cannot
-    // carry, becomes U+FFFD (the replacement character).
-    void setText(int row, int col, QString text)
-    {
-        if (text.isEmpty()) {
-            if (inside(row, col)) {
-                at(row, col) = SheetCell{};
-                shared_[position(row, col)] = noString;
-            }
-            return;
-        }
-        if (!keep(row, col))
-            return;
-        text.replace(QChar(0), QChar(0xFFFD));
-        at(row, col) = SheetCell{row + 1, col + 1, SheetCell::Kind::Text, 0.0, std::move(text)};
-    }
-
-    // A cell showing string `index` of the shared string table.
-    void setSharedString(int row, int col, std::uint32_t index)
-    {
-        highestShared_ = std::max<std::int64_t>(highestShared_, index);
-        if (!keep(row, col))
-            return;
-        at(row, col) = SheetCell{row + 1, col + 1, SheetCell::Kind::Text, 0.0, {}};
-        shared_[position(row, col)] = index;
-    }
-
-    // The shared strings the sheet needs, ascending: those its cells show, and the highest index
-    // any cell record names (so that an index beyond the table is noticed even outside the sheet).
-    std::vector<std::uint32_t> sharedStringsWanted() const
-    {
-        std::vector<std::uint32_t> wanted;
-        for (std::uint32_t index : shared_)
-            if (index != noString)
-                wanted.push_back(index);
-        if (highestShared_ >= 0)
-            wanted.push_back(std::uint32_t(highestShared_));
-        std::sort(wanted.begin(), wanted.end());
-        wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
-        return wanted;
-    }
-
-    // Fills the cells that show shared strings; `strings[i]` is string `wanted[i]`.
-    void fillSharedStrings(const std::vector<std::uint32_t>& wanted, const std::vector<QString>& strings)
-    {
-        for (std::size_t p = 0; p < shared_.size(); ++p) {
-            if (shared_[p] == noString)
-                continue;
-            const auto found = std::lower_bound(wanted.begin(), wanted.end(), shared_[p]);
-            const int row = int(p / sheetColumns), col = int(p % sheetColumns);
-            setText(row, col, strings[std::size_t(found - wanted.begin())]);
-        }
-    }
-
-    bool outsideSheet() const { return outside_; }
-
-    SheetCells take()
-    {
-        SheetCells sheet;
-        for (SheetCell& c : cells_)
-            if (c.row != 0)
-                sheet.cells.push_back(std::move(c));
-        return sheet;
-    }
-
-private:
-    static constexpr std::uint32_t noString = 0xFFFFFFFFu;
-
-    static bool inside(int row, int col) { return row < sheetRows && col < sheetColumns; }
-    static std::size_t position(int row, int col) { return std::size_t(row) * sheetColumns + col; }
-
-    // Whether a value for (row, col) goes into the grid; one outside it is noticed. The value
-    // replaces whatever the cell held, a pending shared string included.
-    bool keep(int row, int col)
-    {
-        if (!inside(row, col)) {
-            outside_ = true;
-            return false;
-        }
-        shared_[position(row, col)] = noString;
-        return true;
-    }
-
-    SheetCell& at(int row, int col) { return cells_[position(row, col)]; }
-
-    std::vector<SheetCell> cells_;        // row 0 marks an empty cell
-    std::vector<std::uint32_t> shared_;   // the shared string a cell shows, or noString
-    std::int64_t highestShared_ = -1;
-    bool outside_ = false;
-};
-
 struct BoundSheet {
     std::uint32_t offset;
     std::uint8_t type;  // 0 worksheet (or dialog), 1 macro sheet, 2 chart, 6 VBA module
@@ -267,7 +162,7 @@ Globals readGlobals(const QByteArray& stream)
 }
 
 // Reads a worksheet's cell records up to its EOF, skipping substreams embedded in it (charts).
-BiffError readSheet(const QByteArray& stream, std::uint32_t offset, CellGrid& grid)
+BiffError readSheet(const QByteArray& stream, std::uint32_t offset, WorkbookGrid& grid)
 {
     RecordCursor cursor(stream, qsizetype(offset));
     int depth = 0;
@@ -289,8 +184,9 @@ BiffError readSheet(const QByteArray& stream, std::uint32_t offset, CellGrid& gr
         if (depth != 1)
             continue;
 
-        const int row = r.size >= 4 ? u16At(d) : 0;
-        const int col = r.size >= 4 ? u16At(d + 2) : 0;
+        // Records count rows and columns from 0, the grid from 1.
+        const int row = r.size >= 4 ? u16At(d) + 1 : 1;
+        const int col = r.size >= 4 ? u16At(d + 2) + 1 : 1;
         switch (r.id) {
         case record::number:
             if (r.size < 14)
@@ -367,7 +263,7 @@ BiffError readSheet(const QByteArray& stream, std::uint32_t offset, CellGrid& gr
 
 // Reads the shared strings the sheet's cells show; a cell naming a string the table does not hold
 // makes the workbook damaged.
-BiffError fillSharedStrings(Globals& globals, CellGrid& grid)
+BiffError fillSharedStrings(Globals& globals, WorkbookGrid& grid)
 {
     const std::vector<std::uint32_t> wanted = grid.sharedStringsWanted();
     if (wanted.empty())
@@ -400,7 +296,7 @@ BiffReadResult readWorkbookStream(const QByteArray& stream)
             return {BiffError::Damaged, {}, false};
         if (u16At(bof.data + 2) != worksheetSubstream)
             continue;
-        CellGrid grid;
+        WorkbookGrid grid;
         BiffError e = readSheet(stream, sheet.offset, grid);
         if (e == BiffError::None)
             e = fillSharedStrings(globals, grid);

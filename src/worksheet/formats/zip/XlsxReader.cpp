@@ -4,6 +4,7 @@
 #include "worksheet/formats/zip/XlsxFile.h"
 
 #include "worksheet/cells/SheetShape.h"
+#include "worksheet/cells/WorkbookGrid.h"
 #include "worksheet/formats/zip/XlsxText.h"
 
 #include <QHash>
@@ -202,127 +203,6 @@ bool readWorkbook(zip::ZipReader& zip, const QString& part, Workbook& book, QStr
 
 // --- the cells --------------------------------------------------------------------------------
 
-// The 200 × 26 sheet being filled; a later cell at the same place replaces an earlier one. Cells
-// beyond it are only noticed. Cells showing a shared string hold its index until the strings
-// they need are read.
-class CellGrid {
-public:
-    CellGrid() : cells_(sheetRows * sheetColumns), shared_(sheetRows * sheetColumns, noString) {}
-
-    // False when the texts kept would exceed their bound.
-    bool setText(int row, int col, QString text)
-    {
-        if (text.isEmpty())
-            return setEmpty(row, col), true;
-        if (!keep(row, col))
-            return true;
-        text.replace(QChar(0), QChar(0xFFFD));
-        keptText_ += text.size();
-        at(row, col) = SheetCell{row, col, SheetCell::Kind::Text, 0.0, std::move(text)};
-        return keptText_ <= keptTextUnits;
-    }
-
-    void setNumber(int row, int col, double value)
-    {
-        if (!std::isfinite(value)) {
-            setText(row, col, QStringLiteral("#NUM!"));
-            return;
-        }
-        if (keep(row, col))
-            at(row, col) = SheetCell{row, col, SheetCell::Kind::Number, value, {}};
-    }
-
-    void setSharedString(int row, int col, std::uint32_t index)
-    {
-        highestShared_ = std::max<std::int64_t>(highestShared_, index);
-        if (!keep(row, col))
-            return;
-        at(row, col) = SheetCell{row, col, SheetCell::Kind::Text, 0.0, {}};
-        shared_[position(row, col)] = index;
-    }
-
-    void setEmpty(int row, int col)
-    {
-        if (inside(row, col))
-            keep(row, col), at(row, col) = SheetCell{};
-    }
-
-    // The shared strings wanted, ascending: those the sheet's cells show, and the highest index
-    // any cell named (so that an index beyond the table is noticed outside the sheet too).
-    std::vector<std::uint32_t> sharedStringsWanted() const
-    {
-        std::vector<std::uint32_t> wanted;
-        for (std::uint32_t index : shared_)
-            if (index != noString)
-                wanted.push_back(index);
-        if (highestShared_ >= 0)
-            wanted.push_back(std::uint32_t(highestShared_));
-        std::sort(wanted.begin(), wanted.end());
-        wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
-        return wanted;
-    }
-
-    // `strings[i]` is string `wanted[i]`.
-    void fillSharedStrings(const std::vector<std::uint32_t>& wanted, const std::vector<QString>& strings)
-    {
-        for (std::size_t p = 0; p < shared_.size(); ++p) {
-            if (shared_[p] == noString)
-                continue;
-            const auto found = std::lower_bound(wanted.begin(), wanted.end(), shared_[p]);
-            const int row = int(p / sheetColumns) + 1, col = int(p % sheetColumns) + 1;
-            QString text = strings[std::size_t(found - wanted.begin())];
-            shared_[p] = noString;
-            if (text.isEmpty()) {
-                at(row, col) = SheetCell{};
-                continue;
-            }
-            text.replace(QChar(0), QChar(0xFFFD));
-            at(row, col).text = std::move(text);
-        }
-    }
-
-    bool outsideSheet() const { return outside_; }
-
-    SheetCells take()
-    {
-        SheetCells sheet;
-        for (SheetCell& c : cells_)
-            if (c.row != 0)
-                sheet.cells.push_back(std::move(c));
-        return sheet;
-    }
-
-private:
-    static constexpr std::uint32_t noString = std::numeric_limits<std::uint32_t>::max();
-
-    static bool inside(int row, int col) { return insideSheet(row, col); }
-    static std::size_t position(int row, int col)
-    {
-        return std::size_t(row - 1) * sheetColumns + std::size_t(col - 1);
-    }
-
-    // Whether a value for (row, col) goes into the grid; one outside it is noticed. The value
-    // replaces what the cell held, its text's share of the bound included.
-    bool keep(int row, int col)
-    {
-        if (!inside(row, col)) {
-            outside_ = true;
-            return false;
-        }
-        shared_[position(row, col)] = noString;
-        keptText_ -= at(row, col).text.size();
-        return true;
-    }
-
-    SheetCell& at(int row, int col) { return cells_[position(row, col)]; }
-
-    std::vector<SheetCell> cells_;  // row 0 marks an empty cell
-    std::vector<std::uint32_t> shared_;
-    std::int64_t highestShared_ = -1;
-    qint64 keptText_ = 0;
-    bool outside_ = false;
-};
-
 QString textsTooLongReason()
 {
     return QStringLiteral("Teksty w arkuszu są dłuższe, niż może pomieścić arkusz danych.");
@@ -391,7 +271,7 @@ RawCell readRawCell(QXmlStreamReader& xml)
 // Reads the worksheet's rows into the grid; a Polish reason when the sheet is damaged.
 class SheetReader {
 public:
-    SheetReader(QXmlStreamReader& xml, CellGrid& grid, bool date1904)
+    SheetReader(QXmlStreamReader& xml, WorkbookGrid& grid, bool date1904)
         : xml_(xml), grid_(grid), date1904_(date1904)
     {
     }
@@ -505,14 +385,14 @@ private:
     }
 
     QXmlStreamReader& xml_;
-    CellGrid& grid_;
+    WorkbookGrid& grid_;
     bool date1904_;
     int row_ = 0;      // the current row's number
     int col_ = 0;      // the column of the row's last cell
     int cellRow_ = 0;  // the row of the last cell read
 };
 
-QString readSheet(zip::ZipReader& zip, const QString& part, bool date1904, CellGrid& grid)
+QString readSheet(zip::ZipReader& zip, const QString& part, bool date1904, WorkbookGrid& grid)
 {
     QString error;
     QIODevice* stream = zip.open(part, error);
@@ -611,7 +491,7 @@ zip::WorkbookReadResult readXlsx(const QByteArray& bytes)
         return result;
     }
 
-    CellGrid grid;
+    WorkbookGrid grid(keptTextUnits);
     result.error = readSheet(zip, sheetPart, book.date1904, grid);
     if (!result.error.isEmpty())
         return result;
