@@ -31,7 +31,14 @@ ZipReader::ZipReader(const QByteArray& bytes) : d(std::make_unique<Impl>(bytes))
 {
     // A central directory that lists fewer entries than its end record counts is damaged: the
     // parts past the damage would look missing rather than the archive broken.
-    if (d->zip.open(QuaZip::mdUnzip) && d->zip.getFileNameList().size() != d->zip.getEntriesCount())
+    // Counted by walking the directory, without building a list of names a crafted archive
+    // could make huge.
+    if (!d->zip.open(QuaZip::mdUnzip))
+        return;
+    int listed = 0;
+    for (bool more = d->zip.goToFirstFile(); more; more = d->zip.goToNextFile())
+        ++listed;
+    if (listed != d->zip.getEntriesCount() || d->zip.getZipError() != UNZ_OK)
         d->zip.close();
 }
 
