@@ -70,7 +70,8 @@ QString helpText(const QList<QCommandLineOption>& options)
     text += QStringLiteral(
         "\nArgumenty:\n"
         "  plik                   Plik danych wczytywany po starcie jak poleceniem „Ładuj Dane”\n"
-        "                         (.tlx, .dat, .xls, .xlsx, .ods, .csv, tekst; format według nazwy i treści).\n\n"
+        "                         (.tlx, .dat, .xls, .xlsx, .ods, .csv, tekst;\n"
+        "                         format według nazwy i treści).\n\n"
         "Folder programu (ustawienia, listy użytkowników, teksty programu): podany opcją\n"
         "--folder; dla programu zainstalowanego – folder danych użytkownika\n"
         "(~/.local/share/Tallox); w innym razie folder bieżący.\n"
