@@ -42,40 +42,7 @@ void expectSameCells(const CellMap& got, const CellMap& want)
 
 QString csvDir() { return QStringLiteral(TALLOX_TESTS_DIR "/data/csv"); }
 
-// The expected cells of a reference file: row, column, N or T, value (texts with \\, \t, \n).
-CellMap expectedCells(const QString& name)
-{
-    CellMap cells;
-    const QByteArray bytes = fileBytes(csvDir() + "/" + name);
-    EXPECT_FALSE(bytes.isEmpty()) << name.toStdString();
-    const QStringList lines = QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
-    for (const QString& line : lines) {
-        const QStringList parts = line.split(u'\t');
-        if (parts.size() != 4) {
-            ADD_FAILURE() << "bad line in " << name.toStdString() << ": " << line.toStdString();
-            continue;
-        }
-        const std::pair at{parts[0].toInt(), parts[1].toInt()};
-        if (parts[2] == QLatin1String("N")) {
-            const std::string digits = parts[3].toStdString();
-            double v = 0.0;
-            std::from_chars(digits.data(), digits.data() + digits.size(), v);
-            cells[at] = valueOf(number(at.first, at.second, v));
-        } else {
-            QString t;
-            for (qsizetype i = 0; i < parts[3].size(); ++i) {
-                QChar c = parts[3][i];
-                if (c == u'\\' && i + 1 < parts[3].size()) {
-                    const QChar e = parts[3][++i];
-                    c = e == u't' ? QChar(u'\t') : e == u'n' ? QChar(u'\n') : e;
-                }
-                t += c;
-            }
-            cells[at] = valueOf(text(at.first, at.second, t));
-        }
-    }
-    return cells;
-}
+CellMap expectedCells(const QString& name) { return expectedCellsFile(csvDir() + "/" + name); }
 
 TEST(CsvFormat, EveryLibreOfficeFileLoadsAsItsExpectedCells)
 {

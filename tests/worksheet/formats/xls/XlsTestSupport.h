@@ -7,8 +7,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <bit>
+#include <charconv>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -64,6 +66,44 @@ inline CellMap cellMap(const SheetCells& sheet, int* duplicates = nullptr)
     if (duplicates)
         *duplicates = twice;
     return map;
+}
+
+// The cells a reference file's expected list gives, one per line: row <TAB> column <TAB> N|T
+// <TAB> value; numbers as the shortest decimal that reads back exactly, texts with \\, \t and \n
+// escaped. A missing file or a malformed line fails the calling test.
+inline CellMap expectedCellsFile(const QString& path)
+{
+    CellMap cells;
+    const QByteArray bytes = fileBytes(path);
+    if (bytes.isEmpty())
+        ADD_FAILURE() << "missing reference file " << path.toStdString();
+    for (const QString& line : QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList f = line.split(u'\t');
+        if (f.size() < 4 || (f[2] != u"N" && f[2] != u"T")) {
+            ADD_FAILURE() << "bad line in " << path.toStdString() << ": " << line.toStdString();
+            continue;
+        }
+        const QString value = line.section(u'\t', 3);
+        const std::pair at{f[0].toInt(), f[1].toInt()};
+        if (f[2] == u"N") {
+            const std::string digits = value.toStdString();
+            double d = 0.0;
+            std::from_chars(digits.data(), digits.data() + digits.size(), d);
+            cells[at] = {SheetCell::Kind::Number, std::bit_cast<std::uint64_t>(d), {}};
+            continue;
+        }
+        QString text;
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            QChar c = value[i];
+            if (c == u'\\' && i + 1 < value.size()) {
+                const QChar e = value[++i];
+                c = e == u't' ? QChar(u'\t') : e == u'n' ? QChar(u'\n') : e;
+            }
+            text += c;
+        }
+        cells[at] = {SheetCell::Kind::Text, 0, text};
+    }
+    return cells;
 }
 
 inline std::string describe(const CellValue& v)

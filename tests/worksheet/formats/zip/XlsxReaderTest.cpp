@@ -17,41 +17,9 @@ using namespace tallox::xlsx::testing;
 
 namespace {
 
-QString unescape(const QString& s)
-{
-    QString out;
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s[i] == u'\\' && i + 1 < s.size()) {
-            const QChar c = s[++i];
-            out += c == u't' ? QChar(u'\t') : c == u'n' ? QChar(u'\n') : c;
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
-}
-
-// row <TAB> column <TAB> N|T <TAB> value; numbers are shortest decimal reprs, read exactly.
 CellMap expectedCells(const QString& name)
 {
-    CellMap cells;
-    const QString text = QString::fromUtf8(fileBytes(xlsxReferenceDir() + "/" + name + ".expected.tsv"));
-    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList f = line.split(u'\t');
-        if (f.size() < 4)
-            continue;
-        const QString value = line.section(u'\t', 3);
-        const std::pair key{f[0].toInt(), f[1].toInt()};
-        if (f[2] == u"N") {
-            const std::string s = value.toStdString();
-            double d = 0;
-            std::from_chars(s.data(), s.data() + s.size(), d);
-            cells[key] = numberValue(d);
-        } else {
-            cells[key] = textValue(unescape(value));
-        }
-    }
-    return cells;
+    return expectedCellsFile(xlsxReferenceDir() + "/" + name + ".expected.tsv");
 }
 
 void expectCells(const CellMap& got, const CellMap& expected)
