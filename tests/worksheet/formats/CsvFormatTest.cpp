@@ -256,9 +256,7 @@ TEST(CsvFormat, FullRandomSheetSurvivesAWriteAndAReadExactly)
 // turns CR LF inside a text into LF, so the sheet holds neither.
 TEST(CsvFormat, SurvivesARoundTripThroughLibreOffice)
 {
-    QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (office.isEmpty())
-        office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    const QString office = officeProgram();
     if (office.isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
 
@@ -295,13 +293,12 @@ TEST(CsvFormat, SurvivesARoundTripThroughLibreOffice)
         // Separator, quote, UTF-8, from line 1, no column formats, language, quoted fields as
         // texts, no special numbers (dates) on import; on export all texts quoted.
         const QString options = QStringLiteral("%1,34,76,1,,%2").arg(QLatin1String(c.separator), QLatin1String(c.language));
-        QProcess p;
-        p.start(office, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + profile,
-                         QStringLiteral("--infilter=CSV:") + options + QStringLiteral(",true,false"),
-                         QStringLiteral("--convert-to"),
-                         QStringLiteral("csv:Text - txt - csv (StarCalc):") + options + QStringLiteral(",true,true,false"),
-                         QStringLiteral("--outdir"), dir.filePath(QStringLiteral("out")), f.fileName()});
-        ASSERT_TRUE(p.waitForFinished(240000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
+        const QString failure = convertWithOffice(
+            office, profile, f.fileName(),
+            QStringLiteral("csv:Text - txt - csv (StarCalc):") + options + QStringLiteral(",true,true,false"),
+            dir.filePath(QStringLiteral("out")),
+            {QStringLiteral("--infilter=CSV:") + options + QStringLiteral(",true,false")});
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
         const QByteArray saved = fileBytes(dir.filePath(QStringLiteral("out/dane.csv")));
         ASSERT_FALSE(saved.isEmpty());

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -66,6 +69,31 @@ inline CellMap cellMap(const SheetCells& sheet, int* duplicates = nullptr)
     if (duplicates)
         *duplicates = twice;
     return map;
+}
+
+// LibreOffice's program when it is installed, else empty (the calling test skips).
+inline QString officeProgram()
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    return office.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("libreoffice")) : office;
+}
+
+// Has LibreOffice, without windows and with its own profile folder, open `file` (with the
+// options in `extra`, e.g. an import filter) and save it as `to` into outDir. Empty when it
+// did; otherwise what it said.
+inline QString convertWithOffice(const QString& office, const QString& profile, const QString& file,
+                                 const QString& to, const QString& outDir, const QStringList& extra = {})
+{
+    QDir().mkpath(outDir);
+    QProcess p;
+    p.start(office, QStringList{QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + profile}
+                        + extra
+                        + QStringList{QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"), outDir, file});
+    if (!p.waitForFinished(240000))
+        return QStringLiteral("LibreOffice did not finish");
+    if (p.exitCode() != 0)
+        return QString::fromLocal8Bit(p.readAllStandardError());
+    return {};
 }
 
 // The cells a reference file's expected list gives, one per line: row <TAB> column <TAB> N|T

@@ -22,7 +22,9 @@ using namespace tallox;
 using namespace tallox::ods;
 using tallox::xls::testing::CellMap;
 using tallox::xls::testing::cellMap;
+using tallox::xls::testing::convertWithOffice;
 using tallox::xls::testing::fileBytes;
+using tallox::xls::testing::officeProgram;
 
 namespace {
 
@@ -145,9 +147,7 @@ TEST(OdsRoundTrip, SparseSheetsAndAwkwardTextsReadBackAsDocumented)
 // (its own files lose tabs too), so the texts have none.
 TEST(OdsRoundTrip, SurvivesASaveByLibreOffice)
 {
-    QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (office.isEmpty())
-        office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    const QString office = officeProgram();
     if (office.isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
 
@@ -162,14 +162,9 @@ TEST(OdsRoundTrip, SurvivesASaveByLibreOffice)
     f.close();
 
     const QString out = dir.filePath(QStringLiteral("lo"));
-    QDir().mkpath(out);
-    QProcess p;
-    p.start(office, {QStringLiteral("--headless"),
-                     QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-                     QStringLiteral("--convert-to"), QStringLiteral("ods"), QStringLiteral("--outdir"), out,
-                     f.fileName()});
-    ASSERT_TRUE(p.waitForFinished(240000));
-    ASSERT_EQ(p.exitCode(), 0);
+    const QString failure = convertWithOffice(office, dir.filePath(QStringLiteral("profile")), f.fileName(),
+                                              QStringLiteral("ods"), out);
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
     const zip::WorkbookReadResult back = readOds(fileBytes(out + QStringLiteral("/dane.ods")));
     ASSERT_TRUE(back.ok) << back.error.toStdString();

@@ -162,9 +162,7 @@ TEST(XlsxRoundTrip, WritesAMinimalPackageAndNormalisesWhatACellCannotHold)
 // ends are line feeds, and it saves at most 32767 characters of a text (it reads longer ones).
 TEST(XlsxRoundTrip, SurvivesARoundTripThroughLibreOffice)
 {
-    QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (office.isEmpty())
-        office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    const QString office = officeProgram();
     if (office.isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
 
@@ -184,13 +182,9 @@ TEST(XlsxRoundTrip, SurvivesARoundTripThroughLibreOffice)
     f.close();
 
     const QString outDir = dir.filePath(QStringLiteral("out"));
-    QDir().mkpath(outDir);
-    QProcess p;
-    p.start(office, {QStringLiteral("--headless"),
-                     QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-                     QStringLiteral("--convert-to"), QStringLiteral("xlsx:Calc MS Excel 2007 XML"),
-                     QStringLiteral("--outdir"), outDir, f.fileName()});
-    ASSERT_TRUE(p.waitForFinished(240000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
+    const QString failure = convertWithOffice(office, dir.filePath(QStringLiteral("profile")), f.fileName(),
+                                              QStringLiteral("xlsx:Calc MS Excel 2007 XML"), outDir);
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
     const zip::WorkbookReadResult back = readXlsx(fileBytes(outDir + QStringLiteral("/dane.xlsx")));
     ASSERT_TRUE(back.ok) << back.error.toStdString();
