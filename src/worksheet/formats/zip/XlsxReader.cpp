@@ -26,8 +26,9 @@ namespace {
 // Workbook, relationships and content types are a few kilobytes in any real file.
 constexpr qint64 smallPartBytes = 1 << 20;
 // The worksheet and the shared strings are streamed; this much XML, uncompressed, each, is far
-// more than the first 200 rows of any sheet need.
-constexpr qint64 largePartBytes = qint64(256) << 20;
+// more than the first 200 rows of any sheet need (reading stops below them), and as much as the
+// largest data file the program opens. The same bound holds for an OpenDocument's content.
+constexpr qint64 largePartBytes = qint64(64) << 20;
 // All the texts kept for the sheet together, in UTF-16 units (128 MB): 2000 cells at Excel's
 // longest text.
 constexpr qint64 keptTextUnits = qint64(64) << 20;
