@@ -86,17 +86,4 @@ bool dropCellsOutsideSheet(SheetCells& sheet)
     return dropped;
 }
 
-std::vector<const SheetCell*> cellsByPosition(const SheetCells& sheet)
-{
-    std::vector<const SheetCell*> grid(std::size_t(sheetRows) * sheetColumns, nullptr);
-    for (const SheetCell& c : sheet.cells) {
-        if (!insideSheet(c.row, c.col))
-            continue;
-        // An empty text is an empty cell: it leaves the position empty, as the grid does.
-        const bool empty = c.kind == SheetCell::Kind::Text && c.text.isEmpty();
-        grid[std::size_t(c.row - 1) * sheetColumns + std::size_t(c.col - 1)] = empty ? nullptr : &c;
-    }
-    return grid;
-}
-
 } // namespace tallox

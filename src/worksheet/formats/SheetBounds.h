@@ -1,6 +1,7 @@
 #pragma once
 // The worksheet's fixed shape as the file readers meet it, and what a reader reports besides
 // the cells: data left out, damage repaired, and the reasons every reader gives alike.
+#include "worksheet/cells/CellPositions.h"
 #include "worksheet/cells/SheetCells.h"
 #include "worksheet/cells/SheetShape.h"
 
@@ -52,10 +53,5 @@ bool dropCellsOutsideSheet(SheetCells& sheet);
 // What no cell may hold, made storable: a NUL in a text becomes U+FFFD, a number that is not
 // finite becomes the text "#NUM!" (as spreadsheets show it). Every reader passes its cells here.
 void makeCellsStorable(SheetCells& sheet);
-
-// Checks a cell list against the sheet and keeps, for each position inside it, the last cell
-// given there: the writers use this so that every position is written at most once.
-// grid[(row - 1) * sheetColumns + (col - 1)] is the cell at (row, col) or nullptr.
-std::vector<const SheetCell*> cellsByPosition(const SheetCells& sheet);
 
 } // namespace tallox

@@ -4,6 +4,7 @@
 #include "worksheet/formats/zip/OdsFile.h"
 #include "worksheet/formats/zip/OdsValues.h"
 #include "worksheet/formats/zip/OdsXml.h"
+#include "worksheet/formats/zip/XmlNumber.h"
 
 #include "worksheet/cells/SheetShape.h"
 
@@ -305,9 +306,9 @@ private:
         if (errorValue) {
             c.text = shown;
         } else if (valueType == u"float" || valueType == u"percentage" || valueType == u"currency") {
-            bool overflow = false;
-            const std::optional<double> number = readNumber(value, overflow);
-            setNumber(number, overflow);
+            const zip::ParsedNumber number = zip::parseNumber(value);
+            setNumber(number.kind == zip::NumberParse::Number ? std::optional(number.value) : std::nullopt,
+                      number.kind == zip::NumberParse::OutOfRange);
         } else if (valueType == u"date") {
             setNumber(readDateSerial(value), false);
         } else if (valueType == u"time") {

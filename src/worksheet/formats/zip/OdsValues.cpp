@@ -1,10 +1,10 @@
 #include "worksheet/formats/zip/OdsValues.h"
 
+#include "worksheet/formats/zip/XmlNumber.h"
+
 #include <QDate>
 
-#include <charconv>
 #include <cmath>
-#include <string>
 
 namespace tallox::ods {
 
@@ -25,37 +25,11 @@ bool readDigits(QStringView text, qsizetype& at, int maxDigits, qint64& value)
     return digits > 0;
 }
 
-// Whether a number text that std::from_chars found out of range is too large (rather than too
-// small): the decimal exponent of its first significant digit is what decides.
-bool isTooLarge(const std::string& s)
+// The decimals after a point ("5" of "0.5"), as the fraction they stand for.
+double fractionValue(QStringView digits)
 {
-    qsizetype i = (s[0] == '-') ? 1 : 0;
-    qint64 position = 0;  // digits before the point after leading zeros; minus zeros after it
-    bool significant = false, point = false;
-    for (; i < qsizetype(s.size()) && s[i] != 'e' && s[i] != 'E'; ++i) {
-        if (s[i] == '.') {
-            point = true;
-        } else if (s[i] != '0' || significant) {
-            significant = true;
-            if (!point)
-                ++position;
-        } else if (point) {
-            --position;  // a zero before the first significant digit, after the point
-        }
-        if (significant && point)
-            break;
-    }
-    qint64 exponent = 0;
-    const std::size_t e = s.find_first_of("eE");
-    if (e != std::string::npos) {
-        const bool negative = e + 1 < s.size() && s[e + 1] == '-';
-        for (std::size_t j = e + 1; j < s.size(); ++j)
-            if (s[j] >= '0' && s[j] <= '9')
-                exponent = std::min<qint64>(exponent * 10 + (s[j] - '0'), qint64(1) << 40);
-        if (negative)
-            exponent = -exponent;
-    }
-    return position + exponent > 0;
+    const zip::ParsedNumber n = zip::parseNumber(QStringLiteral("0.") + digits.toString());
+    return n.kind == zip::NumberParse::Number ? n.value : 0.0;
 }
 
 } // namespace
@@ -74,42 +48,6 @@ bool readRepeatCount(QStringView text, qint64 cap, qint64& count)
         return false;
     count = std::min(value, cap);
     return true;
-}
-
-std::optional<double> readNumber(QStringView text, bool& overflow)
-{
-    overflow = false;
-    text = text.trimmed();
-    if (text.startsWith(u'+'))
-        text = text.mid(1);
-    if (text.isEmpty() || text.size() > 1000)
-        return std::nullopt;
-    // Only digits, a point, a sign and an exponent: from_chars alone would take "inf" and "nan".
-    std::string s;
-    s.reserve(std::size_t(text.size()));
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (!(isDigit(c) || u == u'.' || u == u'-' || u == u'+' || u == u'e' || u == u'E'))
-            return std::nullopt;
-        s += char(u);
-    }
-    const std::size_t start = s[0] == '-' ? 1 : 0;
-    if (start >= s.size() || !(isDigit(QChar(s[start])) || s[start] == '.'))
-        return std::nullopt;
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (end != s.data() + s.size())
-        return std::nullopt;
-    if (ec == std::errc::result_out_of_range) {
-        if (isTooLarge(s)) {
-            overflow = true;
-            return std::nullopt;
-        }
-        return s[0] == '-' ? -0.0 : 0.0;
-    }
-    if (ec != std::errc() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 std::optional<double> readDateSerial(QStringView text)
@@ -141,8 +79,7 @@ std::optional<double> readDateSerial(QStringView text)
             qint64 ignored = 0;
             if (!readDigits(text, at, 30, ignored))
                 return std::nullopt;
-            bool overflow = false;
-            fraction = readNumber(QString(u'0') + text.mid(from, at - from).toString(), overflow).value_or(0.0);
+            fraction = fractionValue(text.mid(from + 1, at - from - 1));
         }
         seconds = double(hours * 3600 + minutes * 60 + whole) + fraction;
         // A time zone ("Z", "+01:00") names where the time was taken; the sheet keeps local time.
@@ -184,9 +121,7 @@ std::optional<double> readDurationInDays(QStringView text)
             qint64 ignored = 0;
             if (!readDigits(text, at, 30, ignored) || at >= text.size() || text[at] != u'S')
                 return std::nullopt;
-            bool overflow = false;
-            amount += readNumber(QStringLiteral("0.") + text.mid(from, at - from).toString(), overflow)
-                          .value_or(0.0);
+            amount += fractionValue(text.mid(from, at - from));
         }
         const QChar unit = text[at++];
         any = true;
@@ -207,13 +142,6 @@ std::optional<double> readDurationInDays(QStringView text)
         return std::nullopt;
     const double days = seconds / 86400.0;
     return negative ? -days : days;
-}
-
-QString numberText(double value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 } // namespace tallox::ods

@@ -12,19 +12,11 @@ namespace tallox::ods {
 // a sign, blanks, other characters).
 bool readRepeatCount(QStringView text, qint64 cap, qint64& count);
 
-// An xsd:double as office:value holds it ("1.5", "-0", "6.02214076E+023", "+.5e-3"). Empty when
-// it is no finite number; `overflow` tells a number too large for a double ("1e999") from text
-// that is no number at all ("nan", "INF", "1,5"). A value too small for a double reads as zero.
-std::optional<double> readNumber(QStringView text, bool& overflow);
-
 // A date or date and time ("2024-03-15", "2024-03-15T12:30:00.5") as a spreadsheet's serial
 // number: days since 1899-12-30, the time of day as the fraction.
 std::optional<double> readDateSerial(QStringView text);
 
 // An ISO duration ("PT12H30M00S", "-P1DT2H", "PT0.5S") in days, as a spreadsheet holds a time.
 std::optional<double> readDurationInDays(QStringView text);
-
-// The shortest decimal text that reads back as the same double ("-0", "0.1", "1e+300").
-QString numberText(double value);
 
 } // namespace tallox::ods

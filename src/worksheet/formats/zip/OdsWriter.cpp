@@ -4,7 +4,9 @@
 #include "worksheet/formats/zip/OdsFile.h"
 #include "worksheet/formats/zip/OdsValues.h"
 #include "worksheet/formats/zip/OdsXml.h"
+#include "worksheet/formats/zip/XmlNumber.h"
 
+#include "worksheet/cells/CellPositions.h"
 #include "worksheet/cells/SheetShape.h"
 
 #include <QXmlStreamWriter>
@@ -26,11 +28,7 @@ constexpr QLatin1String documentVersion("1.2");
 // cells beyond the sheet are no cells.
 std::vector<const SheetCell*> cellGrid(const SheetCells& sheet, int& lastRow, int& lastCol)
 {
-    std::vector<const SheetCell*> grid(std::size_t(sheetRows) * sheetColumns, nullptr);
-    for (const SheetCell& c : sheet.cells)
-        if (insideSheet(c.row, c.col))
-            grid[std::size_t(c.row - 1) * sheetColumns + std::size_t(c.col - 1)] =
-                (c.kind == SheetCell::Kind::Text && c.text.isEmpty()) ? nullptr : &c;
+    std::vector<const SheetCell*> grid = cellsByPosition(sheet);
     lastRow = 0;
     lastCol = 0;
     for (int r = 1; r <= sheetRows; ++r)
@@ -102,7 +100,7 @@ void writeCell(QXmlStreamWriter& w, const SheetCell& cell)
 {
     w.writeStartElement(table, QStringLiteral("table-cell"));
     if (cell.kind == SheetCell::Kind::Number && std::isfinite(cell.number)) {
-        const QString value = numberText(cell.number);
+        const QString value = zip::numberText(cell.number);
         w.writeAttribute(office, QStringLiteral("value-type"), QStringLiteral("float"));
         w.writeAttribute(office, QStringLiteral("value"), value);
         w.writeTextElement(text, QStringLiteral("p"), value);

@@ -6,6 +6,7 @@
 #include "worksheet/cells/SheetShape.h"
 #include "worksheet/cells/WorkbookGrid.h"
 #include "worksheet/formats/zip/XlsxText.h"
+#include "worksheet/formats/zip/XmlNumber.h"
 
 #include <QHash>
 #include <QIODevice>
@@ -347,11 +348,11 @@ private:
         }
         nonEmpty = true;
         if (type.isEmpty() || type == u"n") {
-            const ParsedNumber n = parseNumber(cell.value);
-            if (n.kind == NumberParse::NotANumber)
+            const zip::ParsedNumber n = zip::parseNumber(cell.value);
+            if (n.kind == zip::NumberParse::NotANumber)
                 return badValue();
             // Beyond the range of a double: what a spreadsheet shows for a number it cannot hold.
-            grid_.setNumber(row, col, n.kind == NumberParse::Number ? n.value
+            grid_.setNumber(row, col, n.kind == zip::NumberParse::Number ? n.value
                                                                     : std::numeric_limits<double>::infinity());
         } else if (type == u"s") {
             const QString index = cell.value.trimmed();

@@ -2,9 +2,7 @@
 
 #include <QDate>
 
-#include <charconv>
 #include <cmath>
-#include <string>
 
 namespace tallox::xlsx {
 
@@ -111,66 +109,6 @@ std::optional<int> parseRowNumber(QStringView text)
     if (row < 1 || row > maxRow)
         return std::nullopt;
     return int(row);
-}
-
-ParsedNumber parseNumber(QStringView text)
-{
-    text = text.trimmed();
-    // The decimal texts of numbers are ASCII; anything longer than a few hundred characters is
-    // no number a spreadsheet wrote.
-    if (text.isEmpty() || text.size() > 1000)
-        return {};
-    std::string ascii;
-    ascii.reserve(std::size_t(text.size()));
-    for (QChar c : text) {
-        if (c.unicode() > 0x7F)
-            return {};
-        ascii.push_back(char(c.unicode()));
-    }
-    const char* first = ascii.data();
-    const char* last = first + ascii.size();
-    if (*first == '+' && ascii.size() > 1 && first[1] != '-')
-        ++first;
-    // Only decimal digits, a point, an exponent and signs: "inf", "nan" and hexadecimal are no
-    // numbers of a worksheet.
-    for (const char* p = first; p != last; ++p)
-        if (!((*p >= '0' && *p <= '9') || *p == '.' || *p == 'e' || *p == 'E' || *p == '-' || *p == '+'))
-            return {};
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (end != last)
-        return {};
-    if (ec == std::errc())
-        return {NumberParse::Number, value};
-    if (ec != std::errc::result_out_of_range)
-        return {};
-    // Out of the range of a double: too small in magnitude reads as zero (the nearest double),
-    // too large is no value a cell can hold. The wider long double tells the two apart.
-    long double wide = 0.0L;
-    const auto [wideEnd, wideEc] = std::from_chars(first, last, wide);
-    bool tiny;
-    if (wideEc == std::errc() && wideEnd == last) {
-        tiny = std::fabs(wide) < 1.0L;
-    } else {
-        const std::string_view s(first, std::size_t(last - first));
-        const std::size_t e = s.find_first_of("eE");
-        tiny = e != std::string_view::npos && e + 1 < s.size() && s[e + 1] == '-';
-    }
-    if (tiny)
-        return {NumberParse::Number, *first == '-' ? -0.0 : 0.0};
-    return {NumberParse::OutOfRange, 0.0};
-}
-
-QString numberText(double value)
-{
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (ec != std::errc())
-        return QStringLiteral("0");
-    QString text = QString::fromLatin1(buffer, end - buffer);
-    // Excel writes the exponent with a capital E.
-    text.replace(u'e', u'E');
-    return text;
 }
 
 std::optional<double> dateSerial(QStringView text, bool date1904)

@@ -24,18 +24,6 @@ std::optional<CellReference> parseCellReference(QStringView text);
 // A row number of a worksheet (1 to 1048576); nothing otherwise.
 std::optional<int> parseRowNumber(QStringView text);
 
-// A number value as a worksheet stores it ("12.5", "-1.25E-007"), blanks around it allowed.
-enum class NumberParse { Number, OutOfRange, NotANumber };
-struct ParsedNumber {
-    NumberParse kind = NumberParse::NotANumber;
-    double value = 0.0;  // for Number; a value too small for a double reads as zero of its sign
-};
-ParsedNumber parseNumber(QStringView text);
-
-// The shortest text that reads back as the same double ("0.1", "1E+300", "-0"); the double must
-// be finite.
-QString numberText(double value);
-
 // The serial number (days since 1899-12-30, the fraction of a day for the time) of an ISO 8601
 // date or date and time as cells of type "d" hold it: "2024-03-15", "2024-03-15T12:30:00.5",
 // "12:30:00". In a workbook of the 1904 date system the days count from 1904-01-01. Nothing when

@@ -3,8 +3,10 @@
 // back to the same double, texts as shared strings.
 #include "worksheet/formats/zip/XlsxFile.h"
 
+#include "worksheet/cells/CellPositions.h"
 #include "worksheet/cells/SheetShape.h"
 #include "worksheet/formats/zip/XlsxText.h"
+#include "worksheet/formats/zip/XmlNumber.h"
 
 #include <QHash>
 #include <QXmlStreamWriter>
@@ -19,20 +21,6 @@ namespace {
 const QString mainNamespace = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
 const QString relNamespace = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
 const QString packageRelNamespace = QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
-
-// The cell to write at each place of the sheet, the last one given winning; empty texts are
-// empty cells and places outside the sheet are left out.
-std::vector<const SheetCell*> cellsToWrite(const SheetCells& sheet)
-{
-    std::vector<const SheetCell*> grid(std::size_t(sheetRows) * sheetColumns, nullptr);
-    for (const SheetCell& c : sheet.cells) {
-        if (!insideSheet(c.row, c.col))
-            continue;
-        const bool empty = c.kind == SheetCell::Kind::Text && c.text.isEmpty();
-        grid[std::size_t(c.row - 1) * sheetColumns + std::size_t(c.col - 1)] = empty ? nullptr : &c;
-    }
-    return grid;
-}
 
 // An XML part written through QXmlStreamWriter, UTF-8 with a standalone declaration.
 class Part {
@@ -211,7 +199,7 @@ QByteArray worksheet(const std::vector<const SheetCell*>& grid, StringTable& str
             p.xml.writeStartElement(mainNamespace, QStringLiteral("c"));
             p.xml.writeAttribute(QStringLiteral("r"), columnLetters(col) + QString::number(row));
             if (cell->kind == SheetCell::Kind::Number && std::isfinite(cell->number)) {
-                p.xml.writeTextElement(mainNamespace, QStringLiteral("v"), numberText(cell->number));
+                p.xml.writeTextElement(mainNamespace, QStringLiteral("v"), zip::numberText(cell->number, 'E'));
             } else {
                 // A number no cell can hold is written as what a spreadsheet shows for it.
                 const QString text = cell->kind == SheetCell::Kind::Text ? cell->text : QStringLiteral("#NUM!");
@@ -233,7 +221,7 @@ QByteArray worksheet(const std::vector<const SheetCell*>& grid, StringTable& str
 QByteArray writeXlsx(const SheetCells& sheet)
 {
     StringTable strings;
-    const QByteArray sheetXml = worksheet(cellsToWrite(sheet), strings);
+    const QByteArray sheetXml = worksheet(cellsByPosition(sheet), strings);
     const bool withStrings = !strings.strings.isEmpty();
     const QString officeRels = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
 
