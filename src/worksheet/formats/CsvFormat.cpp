@@ -130,18 +130,10 @@ QByteArray writeCsv(const SheetCells& sheet, const QLocale& locale)
         for (int col = 1; col <= width; ++col) {
             if (col > 1)
                 out += separator;
-            const SheetCell* cell = at(row, col);
-            if (!cell)
-                continue;
-            if (cell->kind == SheetCell::Kind::Number) {
-                out += shortestNumberText(cell->number, notation);
-            } else {
-                const QString text = withoutControlCharacters(cell->text);
-                if (needsQuotes(text, row == 1 && col == 1))
-                    appendQuoted(out, text);
-                else
-                    out += text;
-            }
+            if (const SheetCell* cell = at(row, col))
+                appendDelimitedCell(out, *cell, notation, [&](const QString& text) {
+                    return needsQuotes(text, row == 1 && col == 1);
+                });
         }
         out += QLatin1String("\r\n");
     }

@@ -49,6 +49,8 @@ DelimitedFieldScanner::End DelimitedFieldScanner::next(QString& field, bool& quo
     return End::LineEnd;
 }
 
+namespace {
+
 QString withoutControlCharacters(const QString& text)
 {
     if (!holdsControlCharacters(text))
@@ -65,6 +67,22 @@ void appendQuoted(QString& out, const QString& text)
     out += u'"';
     out += QString(text).replace(QLatin1String("\""), QLatin1String("\"\""));
     out += u'"';
+}
+
+} // namespace
+
+void appendDelimitedCell(QString& out, const SheetCell& cell, const QLocale& notation,
+                         const std::function<bool(const QString& text)>& mustQuote)
+{
+    if (cell.kind == SheetCell::Kind::Number) {
+        out += shortestNumberText(cell.number, notation);
+        return;
+    }
+    const QString text = withoutControlCharacters(cell.text);
+    if (mustQuote(text))
+        appendQuoted(out, text);
+    else
+        out += text;
 }
 
 void readDelimitedCells(QStringView text, QChar separator, DelimitedFieldScanner::Unterminated unterminated,

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 namespace tallox {
 
 // Walks decoded text field by field. A field starting with a quote runs to the closing quote
@@ -46,11 +48,10 @@ void readDelimitedCells(QStringView text, QChar separator, DelimitedFieldScanner
 
 inline bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
 
-// Control characters other than tab, CR and LF written as U+FFFD: a reader takes them for a
-// binary file.
-QString withoutControlCharacters(const QString& text);
-
-// Appends text in quotes, each quote doubled.
-void appendQuoted(QString& out, const QString& text);
+// Appends one cell as the delimited formats write it: a number as the shortest text that reads
+// back in the notation; a text with control characters other than tab, CR and LF as U+FFFD (a
+// reader takes them for a binary file), in quotes with each quote doubled when mustQuote says so.
+void appendDelimitedCell(QString& out, const SheetCell& cell, const QLocale& notation,
+                         const std::function<bool(const QString& text)>& mustQuote);
 
 } // namespace tallox

@@ -58,18 +58,10 @@ QByteArray writeTsv(const SheetCells& sheet, const QLocale& locale)
         for (int col = 1; col <= lastCol; ++col) {
             if (col > 1)
                 out += u'\t';
-            const SheetCell* cell = at(row, col);
-            if (!cell)
-                continue;
-            if (cell->kind == SheetCell::Kind::Number) {
-                out += shortestNumberText(cell->number, locale);
-            } else {
-                const QString text = withoutControlCharacters(cell->text);
-                if (needsQuotes(locale, text, row == 1 && col == 1))
-                    appendQuoted(out, text);
-                else
-                    out += text;
-            }
+            if (const SheetCell* cell = at(row, col))
+                appendDelimitedCell(out, *cell, locale, [&](const QString& text) {
+                    return needsQuotes(locale, text, row == 1 && col == 1);
+                });
         }
         out += QLatin1String("\r\n");
     }
