@@ -1,6 +1,7 @@
 // Reads the first table of an OpenDocument spreadsheet's content.xml, streamed: repeated rows and
 // columns are counted, never built, so the million empty rows LibreOffice ends a sheet with cost
 // one element; only what lands in the 200 × 26 sheet is kept.
+#include "worksheet/formats/zip/BoundedDevice.h"
 #include "worksheet/formats/zip/OdsFile.h"
 #include "worksheet/formats/zip/OdsValues.h"
 #include "worksheet/formats/zip/OdsXml.h"
@@ -25,40 +26,6 @@ QString tooLargeReason()
 {
     return QStringLiteral("Część content.xml jest większa, niż może być w arkuszu danych.");
 }
-
-// Passes the part's bytes through up to a limit; one byte more and it reports an error, which
-// the XML reader sees as a cut document. No single XML token can outgrow the limit this way.
-class BoundedDevice : public QIODevice {
-public:
-    BoundedDevice(QIODevice* source, qint64 limit) : source_(source), limit_(limit)
-    {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-    bool exceeded() const { return exceeded_; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        const qint64 wanted = std::min(maxSize, limit_ - taken_ + 1);
-        const qint64 got = source_->read(data, wanted);
-        if (got <= 0)
-            return got == 0 ? 0 : -1;
-        taken_ += got;
-        if (taken_ > limit_) {
-            exceeded_ = true;
-            return -1;
-        }
-        return got;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QIODevice* source_;
-    qint64 limit_;
-    qint64 taken_ = 0;
-    bool exceeded_ = false;
-};
 
 // Row and column positions run far beyond the sheet (LibreOffice's sheets have 1048576 rows);
 // a repeat count is clamped here, which changes nothing inside the sheet, and positions
@@ -438,9 +405,9 @@ zip::WorkbookReadResult readOds(const QByteArray& bytes, const OdsReadLimits& li
     QIODevice* part = zip.open(QStringLiteral("content.xml"), result.error);
     if (!part)
         return result;
-    BoundedDevice device(part, limits.contentBytes);
+    zip::BoundedDevice device(part, limits.contentBytes);
     result = ContentReader(&device, limits).read();
-    if (device.exceeded()) {
+    if (device.overLimit()) {
         result = {};
         result.error = tooLargeReason();
     }

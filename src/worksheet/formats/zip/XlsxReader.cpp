@@ -1,6 +1,7 @@
 // Reading an Office Open XML workbook: the package's relationships lead from the root to the
 // workbook and from there to its first worksheet; the sheet's cells are streamed, and only the
 // shared strings that cells inside the 200 × 26 sheet show are kept.
+#include "worksheet/formats/zip/BoundedDevice.h"
 #include "worksheet/formats/zip/XlsxFile.h"
 
 #include "worksheet/cells/SheetShape.h"
@@ -38,47 +39,8 @@ QString damagedReason() { return zip::damagedPackageReason(QStringLiteral("skoro
 
 QString cellName(int row, int col) { return columnLetters(col) + QString::number(row); }
 
-// A part's XML stream with a hard bound on the bytes inflated for it: past the bound the stream
-// ends, so no single token (a text of hundreds of megabytes) can outgrow it either.
-class BoundedDevice final : public QIODevice {
-public:
-    BoundedDevice(QIODevice* inner, qint64 limit) : inner_(inner), limit_(limit)
-    {
-        open(QIODevice::ReadOnly);
-    }
-    bool isSequential() const override { return true; }
-    bool overLimit() const { return overLimit_; }
-    bool readFailed() const { return failed_; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        if (overLimit_ || failed_)
-            return -1;
-        const qint64 n = inner_->read(data, std::min(maxSize, limit_ + 1 - taken_));
-        if (n < 0) {
-            failed_ = true;
-            return -1;
-        }
-        taken_ += n;
-        if (taken_ > limit_) {
-            overLimit_ = true;
-            return -1;
-        }
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QIODevice* inner_;
-    qint64 limit_;
-    qint64 taken_ = 0;
-    bool overLimit_ = false;
-    bool failed_ = false;
-};
-
 // Why a streamed part could not be read to the point needed.
-QString streamError(const QXmlStreamReader& xml, const BoundedDevice& device, const QString& part)
+QString streamError(const QXmlStreamReader& xml, const zip::BoundedDevice& device, const QString& part)
 {
     if (device.overLimit())
         return QStringLiteral("Część ") + part + QStringLiteral(" jest większa, niż może być w arkuszu danych.");
@@ -400,7 +362,7 @@ QString readSheet(zip::ZipReader& zip, const QString& part, bool date1904, Workb
     QIODevice* stream = zip.open(part, error);
     if (!stream)
         return zip.contains(part) ? error : QStringLiteral("W pliku brakuje arkusza ") + part + u'.';
-    BoundedDevice device(stream, largePartBytes);
+    zip::BoundedDevice device(stream, largePartBytes);
     QXmlStreamReader xml(&device);
     bool stoppedEarly = false;  // below row 200: the rest of the sheet is not needed
     error = SheetReader(xml, grid, date1904).read(stoppedEarly);
@@ -423,7 +385,7 @@ QString readSharedStrings(zip::ZipReader& zip, const QString& part,
     QIODevice* stream = zip.open(part, error);
     if (!stream)
         return error;
-    BoundedDevice device(stream, largePartBytes);
+    zip::BoundedDevice device(stream, largePartBytes);
     QXmlStreamReader xml(&device);
     std::uint32_t index = 0;
     qint64 kept = 0;
