@@ -4,37 +4,8 @@
 #include "SameCells.h"
 #include "worksheet/formats/TsvFormat.h"
 
-#include <algorithm>
-#include <bit>
-#include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void check(const QByteArray& bytes, const QLocale& locale)
-{
-    const tallox::SheetLoadResult first = tallox::readTsv(bytes, locale);
-    if (!first.ok) {
-        if (first.error.isEmpty() || !first.sheet.cells.empty())
-            std::abort();
-        return;
-    }
-    for (const tallox::SheetCell& cell : first.sheet.cells)
-        if (!tallox::insideSheet(cell.row, cell.col))
-            std::abort();
-    const tallox::SheetLoadResult again = tallox::readTsv(tallox::writeTsv(first.sheet, locale), locale);
-    if (!again.ok || again.truncated || !sameCells(first.sheet, again.sheet))
-        std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const QLocale polish(QLocale::Polish, QLocale::Poland);
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    check(bytes, polish);
-    check(bytes, english);
+    checkTextRoundTripInBothLocales(data, size, tallox::readTsv, tallox::writeTsv);
     return 0;
 }
