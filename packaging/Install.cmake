@@ -38,7 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tango-icon-theme, qt6-translations-l10n, fo
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Tallox is the program with which students of a physics teaching laboratory
 work up their measurements: a worksheet of measured values (typed in or
-loaded from .tlx, tab-separated text and Excel files), charts of one column
+loaded from .tlx, Excel (.xls, .xlsx), OpenDocument (.ods), CSV and
+tab-separated text files), charts of one column
 against another with uncertainty boxes, means and weighted means, the
 planning of a series of measurements, straight-line fits (also weighted and
 by the graphical method), linearization of data and a PDF lab report.
